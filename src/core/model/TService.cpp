@@ -1,0 +1,3 @@
+#include "model/TService.h"
+
+TService::TService(Tdm& data, const QString& /*databasePath*/) : VariableList(data) {}

@@ -1,0 +1,54 @@
+#pragma once
+
+#include "data/TDialogs.h"
+
+#include <QList>
+#include <QStringList>
+#include <ostream>
+#include <QString>
+#include <QTemporaryDir>
+#include <utility>
+
+// Records every message instead of showing it, and answers confirmations
+// from a script (the default button when the script is empty).
+class TRecordingDialogs : public TDialogs {
+public:
+  TRecordingDialogs() { SetDialogs(this); }
+  ~TRecordingDialogs() override { SetDialogs(nullptr); }
+
+  int Show(TDialogKind kind, const QString& text, int buttons, int defaultButton) override;
+
+  QList<std::pair<TDialogKind, QString>> Shown;
+  QList<int> Answers;
+
+  QStringList Texts(TDialogKind kind) const;
+};
+
+// A SQLite file in a temporary folder, made from SQL text.
+class TFixtureFile {
+public:
+  // Runs the statements (separated by ';' at line ends) into a new file.
+  explicit TFixtureFile(const QString& sql, const QString& fileName = QStringLiteral("fixture.sqlite"));
+  const QString& Path() const { return path_; }
+  QString Folder() const { return dir_.path(); }
+
+private:
+  QTemporaryDir dir_;
+  QString path_;
+};
+
+// Runs a query on the file through a separate connection; returns the first
+// row's first column (an invalid QVariant when no row).
+QVariant QueryFile(const QString& path, const QString& sql);
+QStringList ColumnsOf(const QString& path, const QString& table);
+
+// A small catalogue and item tables: enough variables to exercise topics,
+// choice groups, optional values, constants and defaults.
+extern const char* const MainFixtureSql;
+extern const char* const PesticideFixtureSql;
+
+// Readable QString output in failure messages.
+inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QStringList& l, std::ostream* os) {
+  *os << '[' << l.join(QStringLiteral(", ")).toStdString() << ']';
+}
