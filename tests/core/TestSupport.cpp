@@ -1,5 +1,6 @@
 #include "TestSupport.h"
 
+#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -119,3 +120,26 @@ const char* const PesticideFixtureSql = R"SQL(
 CREATE TABLE EXPORT_0 (ID INTEGER PRIMARY KEY AUTOINCREMENT, AI_NAME TEXT, CASNR TEXT, KOC REAL, DT50S REAL);
 INSERT INTO EXPORT_0 (AI_NAME, CASNR, KOC, DT50S) VALUES ('Mobilin', '1-1-1', 20, 60), ('Adsorbin', '2-2-2', 5000, NULL);
 )SQL";
+
+QString ReferenceSql(const QString& relativePath) {
+  QFile f(QStringLiteral(ZELVAN_REFERENCE_SOURCES "/") + relativePath);
+  if (!f.open(QIODevice::ReadOnly)) throw std::runtime_error("cannot read " + relativePath.toStdString());
+  return QString::fromUtf8(f.readAll());
+}
+
+TCalcFixture::TCalcFixture(const QString& extraSql)
+    : main(ReferenceSql("main/schema.sql") + ReferenceSql("main/catalogue.sql") + extraSql, "main.sqlite"),
+      ai("CREATE TABLE EXPORT_0 (ID INTEGER PRIMARY KEY AUTOINCREMENT, AI_NAME TEXT, CASNR TEXT);\n", "ai.sqlite"),
+      data(std::make_unique<Tdm>()), manager(std::make_unique<TManager>(*data)) {
+  if (!manager->ConnectMainDatabase(main.Path()) || !manager->ConnectAIDatabase(ai.Path()) || !manager->IsReady())
+    throw std::runtime_error("calculation fixture did not connect");
+}
+
+TCalcFixture::~TCalcFixture() = default;
+
+void TCalcFixture::Set(TTopic& topic, std::initializer_list<std::pair<const char*, double>> values) {
+  for (const auto& [name, value] : values) {
+    if (!topic.FindValue(QLatin1String(name))) throw std::runtime_error(std::string("no value ") + name);
+    topic.SetValue(QLatin1String(name), value);
+  }
+}

@@ -1,6 +1,10 @@
 #pragma once
 
 #include "data/TDialogs.h"
+#include "data/TManager.h"
+#include "data/Tdm.h"
+
+#include <memory>
 
 #include <QList>
 #include <QStringList>
@@ -47,7 +51,31 @@ QStringList ColumnsOf(const QString& path, const QString& table);
 extern const char* const MainFixtureSql;
 extern const char* const PesticideFixtureSql;
 
+// The text of a file of the reference sources (reference/...).
+QString ReferenceSql(const QString& relativePath);
+
+// Both databases connected with the reference catalogue and an empty
+// pesticide table: a PRA whose values the test sets one by one.
+class TCalcFixture {
+public:
+  // extraSql runs after the reference catalogue (to give a variable a constant, say).
+  explicit TCalcFixture(const QString& extraSql = QString());
+  ~TCalcFixture();
+  TPRA& pra() { return *manager->CurrentPRA; }
+  TTopic& PE() { return *pra().PesticideTopic; }
+  TTopic& AP() { return *pra().ApplicationTopic; }
+  TTopic& Scenario(int area) { return *pra().GetAssessment(area)->Scenario; }
+  // Stores each (name, value) into the topic.
+  static void Set(TTopic& topic, std::initializer_list<std::pair<const char*, double>> values);
+
+  TFixtureFile main;
+  TFixtureFile ai;
+  std::unique_ptr<Tdm> data;
+  std::unique_ptr<TManager> manager;
+};
+
 // Readable QString output in failure messages.
+inline std::ostream& operator<<(std::ostream& os, const QString& s) { return os << s.toStdString(); }
 inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
 inline void PrintTo(const QStringList& l, std::ostream* os) {
   *os << '[' << l.join(QStringLiteral(", ")).toStdString() << ']';

@@ -1,5 +1,9 @@
 #include "model/TAssessment.h"
 
+#include "calc/uCalc.h"
+#include "data/TDialogs.h"
+#include "model/TPRA.h"
+
 TCountRec CountValues(const std::vector<TVariableValue*>& values, int area) {
   TCountRec rec;
   for (const TVariableValue* v : values) {
@@ -56,4 +60,32 @@ void TAssessment::GetInputData(TInputDataRec& rec) const {
     rec.Status = 2;
   else
     rec.Status = 0;
+}
+
+TCalcResultRec TAssessment::Calculate() {
+  TCalcResultRec rec;
+  switch (TopicType) {
+  case ttAquatic:
+    CalcAquatic(*PRA, rec);
+    break;
+  case ttTerrestrial:
+    CalcTerrestrial(*PRA, rec);
+    break;
+  case ttGroundwater:
+    CalcGroundwater(*PRA, rec);
+    break;
+  case ttDietary:
+    CalcDietary(*PRA, rec);
+    break;
+  case ttBees:
+    CalcBees(*PRA, rec);
+    break;
+  case ttNTA:
+    CalcNTA(*PRA, rec);
+    break;
+  default:
+    ShowError(QStringLiteral("error: function TAssessment.Calculate: TCalcResultRec;"));
+  }
+  Result = rec;
+  return rec;
 }

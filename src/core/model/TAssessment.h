@@ -29,4 +29,6 @@ public:
   TCalcResultRec Result;
 
   void GetInputData(TInputDataRec& rec) const;
+  // Runs the area's model and keeps the outcome in Result.
+  TCalcResultRec Calculate();
 };

@@ -1,5 +1,6 @@
 #include "model/TPRA.h"
 
+#include "calc/uCalc.h"
 #include "data/TDialogs.h"
 
 TPRA::TPRA(const TVariableList& catalogue)
@@ -84,3 +85,15 @@ int TPRA::GetTopicId(int topicType) const {
 void TPRA::SetTopicId(int topicType, int id) {
   if (int* field = TopicIdField(topicType)) *field = id;
 }
+
+void TPRA::CalculateAll(bool force) {
+  const std::vector<TAssessment*> assessments = Assessments();
+  for (TAssessment* a : assessments) a->Scenario->ClearValues({vtOutput});
+  for (TAssessment* a : assessments) {
+    TInputDataRec rec;
+    a->GetInputData(rec);
+    if (rec.Status != 0 || force) a->Calculate();
+  }
+}
+
+void TPRA::CalcDerivedValue(const QString& name) { DeriveValues(*this, name); }

@@ -34,6 +34,11 @@ public:
   // The six assessments in calculation order: aquatic, terrestrial, bees, NTA,
   // groundwater, dietary.
   std::vector<TAssessment*> Assessments() const;
+  // Clears the OUTPUT values of the six scenarios, then calculates every
+  // assessment whose inputs are complete (every one when forced).
+  void CalculateAll(bool force);
+  // Recomputes the values that follow from the named variable.
+  void CalcDerivedValue(const QString& name);
 
   // Id of the chosen row of a topic type (0 = none); outside 0..7 nothing.
   int GetTopicId(int topicType) const;
