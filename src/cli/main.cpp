@@ -48,7 +48,11 @@ QJsonValue JsonNumber(double v) {
   return v;
 }
 
-QString ValueText(double v) { return v == UNDEFINED_VALUE ? QStringLiteral("undefined") : NumberText(v); }
+// Five significant digits: enough for a person, exact values are in json and csv.
+QString ValueText(double v) {
+  if (v == UNDEFINED_VALUE) return QStringLiteral("undefined");
+  return std::isinf(v) ? NumberText(v) : QString::number(v, 'g', 5);
+}
 
 bool CheckFormat(const QCommandLineParser& parser, const QStringList& allowed, QString& format) {
   format = parser.value(QStringLiteral("format"));
@@ -57,7 +61,7 @@ bool CheckFormat(const QCommandLineParser& parser, const QStringList& allowed, Q
 
 // Connects the databases named on the command line; messages go to stderr.
 class TSession {
-public:
+ public:
   Tdm Data;
   TManager Manager{Data};
 
@@ -126,8 +130,8 @@ int Catalogue(const QStringList& args) {
     return 0;
   }
   const QString sep = format == QLatin1String("csv") ? QStringLiteral(",") : QStringLiteral("\t");
-  Out() << QStringList({"type", "topic", "name", "unit", "default", "constant", "range_min", "range_max", "required",
-                        "label"})
+  Out() << QStringList(
+               {"type", "topic", "name", "unit", "default", "constant", "range_min", "range_max", "required", "label"})
                .join(sep)
         << '\n';
   for (const TVariable* v : items) {
@@ -161,9 +165,9 @@ int Items(const QStringList& args) {
   if (const QString error = session.OpenAI(parser.value(QStringLiteral("ai"))); !error.isEmpty()) return Fail(1, error);
   TPRALoader loader(session.Data);
   const std::pair<int, const char*> kinds[] = {
-      {PRA_ITEM_TYPE, "pra"},       {ttPesticide, "pesticide"},     {ttApplication, "application"},
-      {ttAquatic, "aquatic"},       {ttTerrestrial, "terrestrial"}, {ttBees, "bees"},
-      {ttNTA, "nta"},               {ttGroundwater, "groundwater"}, {ttDietary, "dietary"}};
+      {PRA_ITEM_TYPE, "pra"}, {ttPesticide, "pesticide"},     {ttApplication, "application"},
+      {ttAquatic, "aquatic"}, {ttTerrestrial, "terrestrial"}, {ttBees, "bees"},
+      {ttNTA, "nta"},         {ttGroundwater, "groundwater"}, {ttDietary, "dietary"}};
   for (const auto& [kind, caption] : kinds) {
     TDataSet* ds = loader.ItemList(kind);
     Out() << caption << '\n';
@@ -178,22 +182,28 @@ int Items(const QStringList& args) {
 }
 
 // The item options of `assess`, in the order the items are resolved.
-const std::pair<int, const char*> ItemOptions[] = {
-    {ttPesticide, "pesticide"}, {ttApplication, "application"}, {ttAquatic, "aquatic"},
-    {ttTerrestrial, "terrestrial"}, {ttBees, "bees"}, {ttNTA, "nta"}, {ttGroundwater, "groundwater"},
-    {ttDietary, "dietary"}};
+const std::pair<int, const char*> ItemOptions[] = {{ttPesticide, "pesticide"},
+                                                   {ttApplication, "application"},
+                                                   {ttAquatic, "aquatic"},
+                                                   {ttTerrestrial, "terrestrial"},
+                                                   {ttBees, "bees"},
+                                                   {ttNTA, "nta"},
+                                                   {ttGroundwater, "groundwater"},
+                                                   {ttDietary, "dietary"}};
 
 const TTopicType AreaOrder[] = {ttAquatic, ttTerrestrial, ttBees, ttNTA, ttGroundwater, ttDietary};
 
 QJsonObject ValuesObject(const std::vector<TVariableValue*>& values) {
   QJsonObject o;
-  for (const TVariableValue* v : values) o.insert(v->Variable->Name, JsonNumber(v->Value));
+  for (const TVariableValue* v : values)
+    o.insert(v->Variable->Name, JsonNumber(v->Value));
   return o;
 }
 
 std::vector<TVariableValue*> ScenarioValues(const TAssessment& a) {
   std::vector<TVariableValue*> values;
-  for (const auto& v : a.Scenario->Values) values.push_back(v.get());
+  for (const auto& v : a.Scenario->Values)
+    values.push_back(v.get());
   return values;
 }
 
@@ -201,7 +211,9 @@ QJsonArray Names(const QString& missing) {
   return QJsonArray::fromStringList(missing.split(QLatin1Char(' '), Qt::SkipEmptyParts));
 }
 
-QJsonArray Messages(const QStringList* list) { return list ? QJsonArray::fromStringList(*list) : QJsonArray(); }
+QJsonArray Messages(const QStringList* list) {
+  return list ? QJsonArray::fromStringList(*list) : QJsonArray();
+}
 
 int Assess(const QStringList& args) {
   QCommandLineParser parser;
@@ -214,8 +226,8 @@ int Assess(const QStringList& args) {
   parser.addOption({QStringLiteral("ai"), QStringLiteral("Pesticide database file."), QStringLiteral("FILE")});
   parser.addOption({QStringLiteral("pra"), QStringLiteral("Saved PRA."), QStringLiteral("NAME")});
   for (const auto& [type, option] : ItemOptions)
-    parser.addOption({QLatin1String(option), QStringLiteral("%1 item.").arg(TopicTypeToName(type)),
-                      QStringLiteral("NAME")});
+    parser.addOption(
+        {QLatin1String(option), QStringLiteral("%1 item.").arg(TopicTypeToName(type)), QStringLiteral("NAME")});
   parser.addOption({QStringLiteral("format"), QStringLiteral("text, json or csv (default text)."),
                     QStringLiteral("FORMAT"), QStringLiteral("text")});
   if (!parser.parse(args)) return Fail(2, parser.errorText());
@@ -284,36 +296,30 @@ int Assess(const QStringList& args) {
     };
     // A fresh PRA's result holds no message lists until its first calculation.
     const bool calculated = a.Result.ScenarioMessages != nullptr;
-    assessments.append(QJsonObject{
-        {"area", TopicTypeToName(area)},
-        {"status", input.Status},
-        {"calculated", calculated},
-        {"riskClass1", a.Result.RiskClass1},
-        {"riskClass2", a.Result.RiskClass2},
-        {"etr1", etrObject(etr.Etr1)},
-        {"etr2", etrObject(etr.Etr2)},
-        {"missing", QJsonObject{{"pesticide", Names(input.Pesticide.Missing)},
-                                {"application", Names(input.Application.Missing)},
-                                {"scenario", Names(input.Scenario.Missing)}}},
-        {"messages", QJsonObject{{"pesticide", Messages(a.Result.PesticideMessages)},
-                                 {"application", Messages(a.Result.ApplicationMessages)},
-                                 {"scenario", Messages(a.Result.ScenarioMessages)}}},
-        {"values", QJsonObject{{"pesticide", ValuesObject(a.PesticideValues)},
-                               {"application", ValuesObject(a.ApplicationValues)},
-                               {"scenario", ValuesObject(ScenarioValues(a))}}}});
+    assessments.append(QJsonObject{{"area", TopicTypeToName(area)},
+                                   {"status", input.Status},
+                                   {"calculated", calculated},
+                                   {"riskClass1", a.Result.RiskClass1},
+                                   {"riskClass2", a.Result.RiskClass2},
+                                   {"etr1", etrObject(etr.Etr1)},
+                                   {"etr2", etrObject(etr.Etr2)},
+                                   {"missing", QJsonObject{{"pesticide", Names(input.Pesticide.Missing)},
+                                                           {"application", Names(input.Application.Missing)},
+                                                           {"scenario", Names(input.Scenario.Missing)}}},
+                                   {"messages", QJsonObject{{"pesticide", Messages(a.Result.PesticideMessages)},
+                                                            {"application", Messages(a.Result.ApplicationMessages)},
+                                                            {"scenario", Messages(a.Result.ScenarioMessages)}}},
+                                   {"values", QJsonObject{{"pesticide", ValuesObject(a.PesticideValues)},
+                                                          {"application", ValuesObject(a.ApplicationValues)},
+                                                          {"scenario", ValuesObject(ScenarioValues(a))}}}});
   }
 
   if (format == QLatin1String("json")) {
-    QJsonObject root{{"pra", item(PRA_ITEM_TYPE)},
-                     {"pesticide", item(ttPesticide)},
-                     {"application", item(ttApplication)},
-                     {"aquatic", item(ttAquatic)},
-                     {"terrestrial", item(ttTerrestrial)},
-                     {"bees", item(ttBees)},
-                     {"nta", item(ttNTA)},
-                     {"groundwater", item(ttGroundwater)},
-                     {"dietary", item(ttDietary)},
-                     {"assessments", assessments}};
+    QJsonObject root{
+        {"pra", item(PRA_ITEM_TYPE)}, {"pesticide", item(ttPesticide)},     {"application", item(ttApplication)},
+        {"aquatic", item(ttAquatic)}, {"terrestrial", item(ttTerrestrial)}, {"bees", item(ttBees)},
+        {"nta", item(ttNTA)},         {"groundwater", item(ttGroundwater)}, {"dietary", item(ttDietary)},
+        {"assessments", assessments}};
     Out() << QJsonDocument(root).toJson(QJsonDocument::Indented);
     return 0;
   }
@@ -337,16 +343,23 @@ int Assess(const QStringList& args) {
     const QJsonValue v = item(type);
     Out() << QStringLiteral("%1 ").arg(QLatin1String(caption), -13)
           << (v.isNull() ? QStringLiteral("(none)")
-                         : QStringLiteral("%1 (#%2)").arg(v[QLatin1String("name")].toString()).arg(v[QLatin1String("id")].toInt()))
+                         : QStringLiteral("%1 (#%2)")
+                               .arg(v[QLatin1String("name")].toString())
+                               .arg(v[QLatin1String("id")].toInt()))
           << '\n';
   };
   itemLine("PRA", PRA_ITEM_TYPE);
   itemLine("Pesticide", ttPesticide);
   itemLine("Application", ttApplication);
-  for (TTopicType area : AreaOrder) itemLine(qPrintable(TopicTypeToName(area)), area);
+  for (TTopicType area : AreaOrder)
+    itemLine(qPrintable(TopicTypeToName(area)), area);
   Out() << '\n'
-        << QStringLiteral("%1 %2 %3 %4 %5").arg(QStringLiteral("Area"), -12).arg(QStringLiteral("Inputs"), -10)
-               .arg(QStringLiteral("ETR"), -28).arg(QStringLiteral("Value"), -12).arg(QStringLiteral("Risk"))
+        << QStringLiteral("%1 %2 %3 %4 %5")
+               .arg(QStringLiteral("Area"), -12)
+               .arg(QStringLiteral("Inputs"), -10)
+               .arg(QStringLiteral("ETR"), -28)
+               .arg(QStringLiteral("Value"), -12)
+               .arg(QStringLiteral("Risk"))
         << '\n';
   const QStringList statusText = {QStringLiteral("missing"), QStringLiteral("complete"), QStringLiteral("optional")};
   for (int i = 0; i < assessments.size(); ++i) {
@@ -357,8 +370,8 @@ int Assess(const QStringList& args) {
       const TVariableValue* v = as.Scenario->FindValue(QLatin1String(name));
       const QString value = v ? ValueText(v->Value) : QStringLiteral("-");
       const QString risk = !a[QLatin1String("calculated")].toBool() ? QStringLiteral("not calculated")
-                           : v && v->Value == UNDEFINED_VALUE     ? QStringLiteral("Error!")
-                                                                  : RiskClassNames.value(riskClass);
+                           : v && v->Value == UNDEFINED_VALUE       ? QStringLiteral("Error!")
+                                                                    : RiskClassNames.value(riskClass);
       Out() << QStringLiteral("%1 %2 %3 %4 %5")
                    .arg(first ? a[QLatin1String("area")].toString() : QString(), -12)
                    .arg(first ? statusText.value(a[QLatin1String("status")].toInt()) : QString(), -10)
@@ -371,8 +384,10 @@ int Assess(const QStringList& args) {
     if (etr.Etr2) row(etr.Etr2, as.Result.RiskClass2, false);
     QStringList missing;
     for (const char* list : {"pesticide", "application", "scenario"})
-      for (const QJsonValue& n : a[QLatin1String("missing")][QLatin1String(list)].toArray()) missing << n.toString();
-    if (!missing.isEmpty()) Out() << QStringLiteral("%1 missing: %2").arg(QString(), -12).arg(missing.join(' ')) << '\n';
+      for (const QJsonValue& n : a[QLatin1String("missing")][QLatin1String(list)].toArray())
+        missing << n.toString();
+    if (!missing.isEmpty())
+      Out() << QStringLiteral("%1 missing: %2").arg(QString(), -12).arg(missing.join(' ')) << '\n';
     for (const char* list : {"pesticide", "application", "scenario"})
       for (const QJsonValue& m : a[QLatin1String("messages")][QLatin1String(list)].toArray())
         Out() << QStringLiteral("%1 message: %2").arg(QString(), -12).arg(m.toString()) << '\n';

@@ -63,7 +63,8 @@ QStringList ColumnsOf(const QString& path, const QString& table) {
   return WithConnection(path, [&](QSqlDatabase& db) {
     QStringList columns;
     const QSqlRecord rec = db.record(table);
-    for (int i = 0; i < rec.count(); ++i) columns << rec.fieldName(i);
+    for (int i = 0; i < rec.count(); ++i)
+      columns << rec.fieldName(i);
     return columns;
   });
 }

@@ -7,16 +7,16 @@
 #include <memory>
 
 #include <QList>
-#include <QStringList>
-#include <ostream>
 #include <QString>
+#include <QStringList>
 #include <QTemporaryDir>
+#include <ostream>
 #include <utility>
 
 // Records every message instead of showing it, and answers confirmations
 // from a script (the default button when the script is empty).
 class TRecordingDialogs : public TDialogs {
-public:
+ public:
   TRecordingDialogs() { SetDialogs(this); }
   ~TRecordingDialogs() override { SetDialogs(nullptr); }
 
@@ -30,13 +30,13 @@ public:
 
 // A SQLite file in a temporary folder, made from SQL text.
 class TFixtureFile {
-public:
+ public:
   // Runs the statements (separated by ';' at line ends) into a new file.
   explicit TFixtureFile(const QString& sql, const QString& fileName = QStringLiteral("fixture.sqlite"));
   const QString& Path() const { return path_; }
   QString Folder() const { return dir_.path(); }
 
-private:
+ private:
   QTemporaryDir dir_;
   QString path_;
 };
@@ -57,7 +57,7 @@ QString ReferenceSql(const QString& relativePath);
 // Both databases connected with the reference catalogue and an empty
 // pesticide table: a PRA whose values the test sets one by one.
 class TCalcFixture {
-public:
+ public:
   // extraSql runs after the reference catalogue (to give a variable a constant, say).
   explicit TCalcFixture(const QString& extraSql = QString());
   ~TCalcFixture();
@@ -75,8 +75,12 @@ public:
 };
 
 // Readable QString output in failure messages.
-inline std::ostream& operator<<(std::ostream& os, const QString& s) { return os << s.toStdString(); }
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline std::ostream& operator<<(std::ostream& os, const QString& s) {
+  return os << s.toStdString();
+}
+inline void PrintTo(const QString& s, std::ostream* os) {
+  *os << '"' << s.toStdString() << '"';
+}
 inline void PrintTo(const QStringList& l, std::ostream* os) {
   *os << '[' << l.join(QStringLiteral(", ")).toStdString() << ']';
 }

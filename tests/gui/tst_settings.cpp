@@ -25,7 +25,7 @@ class TestSettings : public QObject {
     return QStringLiteral("<no key>");
   }
 
-private slots:
+ private slots:
   void initTestCase() {
     qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
     programFolder = home.filePath(QStringLiteral("program"));

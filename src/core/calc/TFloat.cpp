@@ -9,7 +9,9 @@ const char* const FaultOverflow = "Floating point overflow";
 
 namespace {
 
-[[noreturn]] void Raise(const char* fault) { throw EMathError(QString::fromLatin1(fault)); }
+[[noreturn]] void Raise(const char* fault) {
+  throw EMathError(QString::fromLatin1(fault));
+}
 
 // The one place where a result is judged: NaN from non-NaN operands is an
 // invalid operation, infinity from finite operands an overflow.
@@ -22,17 +24,27 @@ TFloat Checked(double result, TFloat at, TFloat bt = 0.0) {
 
 } // namespace
 
-TFloat operator+(TFloat a, TFloat b) { return Checked(a.Value() + b.Value(), a, b); }
-TFloat operator-(TFloat a, TFloat b) { return Checked(a.Value() - b.Value(), a, b); }
-TFloat operator*(TFloat a, TFloat b) { return Checked(a.Value() * b.Value(), a, b); }
-TFloat operator-(TFloat a) { return -a.Value(); }
+TFloat operator+(TFloat a, TFloat b) {
+  return Checked(a.Value() + b.Value(), a, b);
+}
+TFloat operator-(TFloat a, TFloat b) {
+  return Checked(a.Value() - b.Value(), a, b);
+}
+TFloat operator*(TFloat a, TFloat b) {
+  return Checked(a.Value() * b.Value(), a, b);
+}
+TFloat operator-(TFloat a) {
+  return -a.Value();
+}
 
 TFloat operator/(TFloat a, TFloat b) {
   if (b.Value() == 0.0 && std::isfinite(a.Value())) Raise(a.Value() == 0.0 ? FaultInvalid : FaultDivisionByZero);
   return Checked(a.Value() / b.Value(), a, b);
 }
 
-TFloat Exp(TFloat x) { return Checked(std::exp(x.Value()), x); }
+TFloat Exp(TFloat x) {
+  return Checked(std::exp(x.Value()), x);
+}
 
 TFloat Ln(TFloat x) {
   if (x.Value() < 0.0) Raise(FaultInvalid);
@@ -55,7 +67,8 @@ TFloat Power(TFloat base, TFloat exponent) {
   const double e = exponent.Value();
   if (e == std::trunc(e) && std::fabs(e) <= 1024) {
     TFloat result = 1.0;
-    for (int i = 0; i < static_cast<int>(std::fabs(e)); ++i) result = result * base;
+    for (int i = 0; i < static_cast<int>(std::fabs(e)); ++i)
+      result = result * base;
     return e < 0 ? TFloat(1.0) / result : result;
   }
   if (base.Value() == 0.0) return e > 0 ? TFloat(0.0) : TFloat(1.0) / TFloat(0.0);

@@ -12,7 +12,7 @@
 // Infinite operands are ordinary values (x / inf is 0, with no fault).
 
 class EMathError : public EZelvanError {
-public:
+ public:
   using EZelvanError::EZelvanError;
 };
 
@@ -21,12 +21,12 @@ extern const char* const FaultInvalid;        // "Invalid floating point operati
 extern const char* const FaultOverflow;       // "Floating point overflow"
 
 class TFloat {
-public:
+ public:
   constexpr TFloat(double value = 0.0) : v_(value) {} // NOLINT: implicit on purpose, for formulas
   constexpr double Value() const { return v_; }
   friend constexpr auto operator<=>(TFloat, TFloat) = default;
 
-private:
+ private:
   double v_;
 };
 

@@ -46,7 +46,7 @@ std::uint8_t RiskClassOf(double etr);
 // What a model routine's formulas work on: the three topics, with reads and
 // writes by name in checked arithmetic.
 class TModel {
-public:
+ public:
   TModel(TPRA& pra, TTopic& scenario);
   TPRA& PRA;
   TTopic& PE;

@@ -38,13 +38,11 @@ void AquaticExposure(TModel& m) {
         (m.Get(AQ, "L") * (m.Get(AQ, "H") * (m.Get(AQ, "S1") * m.Get(AQ, "H") + m.Get(AQ, "B")))) /
             (m.Get(AQ, "L") * (TFloat(2) * m.Get(AQ, "H") * m.Get(AQ, "S1") + m.Get(AQ, "B"))));
   m.Set(AQ, "CTOT", m.Get(AP, "M") * m.Get(AP, "DRIFTDITCH") * TFloat(0.01) * TFloat(0.1) / m.Get(AQ, "V1"));
-  m.Set(AQ, "PEC1WATER",
-        m.Get(AQ, "CTOT") / (m.Get(AQ, "SS") * m.Get(AQ, "MOMSS") * m.Get(PE, "KOM") + TFloat(1)));
+  m.Set(AQ, "PEC1WATER", m.Get(AQ, "CTOT") / (m.Get(AQ, "SS") * m.Get(AQ, "MOMSS") * m.Get(PE, "KOM") + TFloat(1)));
   const TFloat n = m.Get(AP, "N"), dt = m.Get(AP, "DT");
   if (n > 1 && dt > 0) {
     const TFloat kdis = m.Get(AQ, "KDIS");
-    m.Set(AQ, "PECNWATER",
-          m.Get(AQ, "PEC1WATER") * (TFloat(1) - Exp(-n * kdis * dt)) / (TFloat(1) - Exp(-kdis * dt)));
+    m.Set(AQ, "PECNWATER", m.Get(AQ, "PEC1WATER") * (TFloat(1) - Exp(-n * kdis * dt)) / (TFloat(1) - Exp(-kdis * dt)));
   } else {
     m.Set(AQ, "PECNWATER", m.Get(AQ, "PEC1WATER"));
   }

@@ -40,8 +40,8 @@ void DeriveValues(TPRA& pra, const QString& name, bool clearMessages) {
   try {
     if (clearMessages)
       for (TTopic* t : {pra.Aquatic->Scenario.get(), pra.Groundwater->Scenario.get(), pra.Terrestrial->Scenario.get(),
-                      pra.Dietary->Scenario.get(), pra.PesticideTopic.get(), pra.ApplicationTopic.get()})
-      t->ClearMessages();
+                        pra.Dietary->Scenario.get(), pra.PesticideTopic.get(), pra.ApplicationTopic.get()})
+        t->ClearMessages();
     Derive(pra, name);
   } catch (const std::exception&) {
     // A fault (a zero half-life, say) leaves the target as it was, silently.

@@ -12,7 +12,9 @@ void CalcGroundwater(TPRA& pra, TCalcResultRec& result) {
     m.Set(GW, "X2",
           (m.Get(GW, "PB") * m.Get(PE, "KS") * m.Get(GW, "FOM") * m.Get(PE, "KOM") * m.Get(GW, "DGW")) /
               m.Get(GW, "Q"));
-    const auto e = [&] { return (m.Get(GW, "A0") - m.Get(GW, "A1") * m.Get(GW, "X1")) - m.Get(GW, "A2") * m.Get(GW, "X2"); };
+    const auto e = [&] {
+      return (m.Get(GW, "A0") - m.Get(GW, "A1") * m.Get(GW, "X1")) - m.Get(GW, "A2") * m.Get(GW, "X2");
+    };
     m.Set(GW, "PECGW_1KGHA", e() > 100 ? TFloat(0) : Exp(e()));
     m.Set(GW, "PECGW", m.Get(AP, "MSTACKED") * m.Get(GW, "PECGW_1KGHA") * TFloat(0.001));
     m.CalcAdiFromNoael();

@@ -16,7 +16,8 @@ void CalcNTA(TPRA& pra, TCalcResultRec& result) {
     TTopic &PE = m.PE, &AP = m.AP, &NT = m.SC;
     m.Set(AP, "MAF", MultipleApplicationFactor(RoundNearest(m.Get(AP, "N"))));
     m.Set(NT, "PECNTA_IF", m.Get(AP, "M") * m.Get(AP, "MAF"));
-    m.Set(NT, "PECNTA_OF", (m.Get(AP, "DRIFT") * TFloat(0.01) * (m.Get(AP, "MAF") * m.Get(AP, "M"))) / m.Get(NT, "VEG"));
+    m.Set(NT, "PECNTA_OF",
+          (m.Get(AP, "DRIFT") * TFloat(0.01) * (m.Get(AP, "MAF") * m.Get(AP, "M"))) / m.Get(NT, "VEG"));
     if (!m.IsUndefined(PE, "LR50_T_NTA") && !m.IsUndefined(NT, "EF_NTA"))
       m.Set(NT, "AECNTA", m.Get(NT, "EF_NTA") * m.Get(PE, "LR50_T_NTA"));
     // A zero no-effect rate leaves the ratios unwritten rather than faulting.

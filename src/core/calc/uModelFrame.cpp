@@ -6,7 +6,8 @@ TModel::TModel(TPRA& pra, TTopic& scenario)
     : PRA(pra), PE(*pra.PesticideTopic), AP(*pra.ApplicationTopic), SC(scenario) {}
 
 void TModel::CalcAdiFromNoael() {
-  if (!IsUndefined(PE, "NOAEL_T_M") && !IsUndefined(PE, "EF_M")) Set(PE, "ADI_CALC", Get(PE, "NOAEL_T_M") / Get(PE, "EF_M"));
+  if (!IsUndefined(PE, "NOAEL_T_M") && !IsUndefined(PE, "EF_M"))
+    Set(PE, "ADI_CALC", Get(PE, "NOAEL_T_M") / Get(PE, "EF_M"));
 }
 
 TFloat TModel::AdiInForce() {
@@ -61,5 +62,6 @@ void RunModel(TPRA& pra, TCalcResultRec& result, TTopicType area, const std::fun
   result.PesticideMessages = &model.PE.Messages;
   result.ApplicationMessages = &model.AP.Messages;
   result.ScenarioMessages = &scenario.Messages;
-  for (const auto& v : scenario.Values) DeriveValues(pra, v->Variable->Name, false);
+  for (const auto& v : scenario.Values)
+    DeriveValues(pra, v->Variable->Name, false);
 }

@@ -15,7 +15,9 @@ QSqlDatabase Connection(const QString& name) {
   return db;
 }
 
-QString Quoted(const QString& identifier) { return QLatin1Char('"') + identifier + QLatin1Char('"'); }
+QString Quoted(const QString& identifier) {
+  return QLatin1Char('"') + identifier + QLatin1Char('"');
+}
 
 } // namespace
 
@@ -36,14 +38,19 @@ void TDataSet::SetUpdateTable(const QString& table, const QString& keyField) {
   keyField_ = keyField;
 }
 
-void TDataSet::SetFieldAlias(const QString& field, const QString& column) { aliases_.insert(field.toLower(), column); }
+void TDataSet::SetFieldAlias(const QString& field, const QString& column) {
+  aliases_.insert(field.toLower(), column);
+}
 
 void TDataSet::SetReadOnlyFields(const QStringList& fields) {
   readOnly_.clear();
-  for (const QString& f : fields) readOnly_ << f.toLower();
+  for (const QString& f : fields)
+    readOnly_ << f.toLower();
 }
 
-bool TDataSet::IsReadOnlyField(const QString& field) const { return readOnly_.contains(field.toLower()); }
+bool TDataSet::IsReadOnlyField(const QString& field) const {
+  return readOnly_.contains(field.toLower());
+}
 
 void TDataSet::Open() {
   if (Active()) return;
@@ -78,18 +85,21 @@ void TDataSet::ReadRows(const QVariant& keepKey, int keepRow) {
   QStringList baseColumns;
   if (!updateTable_.isEmpty()) {
     const QSqlRecord rec = db.record(updateTable_);
-    for (int i = 0; i < rec.count(); ++i) baseColumns << rec.fieldName(i);
+    for (int i = 0; i < rec.count(); ++i)
+      baseColumns << rec.fieldName(i);
   }
   QSqlQuery q(db);
   q.setForwardOnly(true);
   if (!q.exec(sql_)) throw EDatabaseError(q.lastError().text());
   const QSqlRecord rec = q.record();
   QStringList fields;
-  for (int i = 0; i < rec.count(); ++i) fields << rec.fieldName(i);
+  for (int i = 0; i < rec.count(); ++i)
+    fields << rec.fieldName(i);
   QVector<TRow> rows;
   while (q.next()) {
     TRow row(fields.size());
-    for (int i = 0; i < fields.size(); ++i) row[i] = q.value(i);
+    for (int i = 0; i < fields.size(); ++i)
+      row[i] = q.value(i);
     rows.push_back(std::move(row));
   }
   if (q.lastError().isValid()) throw EDatabaseError(q.lastError().text());
@@ -118,8 +128,12 @@ void TDataSet::SetState(TState state) {
   emit StateChanged();
 }
 
-void TDataSet::First() { MoveTo(0); }
-void TDataSet::Last() { MoveTo(RecordCount() - 1); }
+void TDataSet::First() {
+  MoveTo(0);
+}
+void TDataSet::Last() {
+  MoveTo(RecordCount() - 1);
+}
 
 bool TDataSet::Next() {
   if (current_ + 1 >= RecordCount()) return false;
@@ -172,7 +186,8 @@ void TDataSet::RequireRow() const {
 }
 
 void TDataSet::RequireEditing() const {
-  if (state_ != dsEdit && state_ != dsInsert) throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
+  if (state_ != dsEdit && state_ != dsInsert)
+    throw EDatabaseError(QStringLiteral("Dataset not in edit or insert mode"));
 }
 
 QVariant TDataSet::Value(int fieldIndex) const {
@@ -187,11 +202,21 @@ QVariant TDataSet::Value(const QString& field) const {
   return Value(f);
 }
 
-bool TDataSet::IsNull(const QString& field) const { return Value(field).isNull(); }
-double TDataSet::AsFloat(const QString& field) const { return Value(field).toDouble(); }
-QString TDataSet::AsString(const QString& field) const { return Value(field).toString(); }
-int TDataSet::AsInteger(const QString& field) const { return Value(field).toInt(); }
-QVariant TDataSet::KeyValue() const { return Value(keyField_); }
+bool TDataSet::IsNull(const QString& field) const {
+  return Value(field).isNull();
+}
+double TDataSet::AsFloat(const QString& field) const {
+  return Value(field).toDouble();
+}
+QString TDataSet::AsString(const QString& field) const {
+  return Value(field).toString();
+}
+int TDataSet::AsInteger(const QString& field) const {
+  return Value(field).toInt();
+}
+QVariant TDataSet::KeyValue() const {
+  return Value(keyField_);
+}
 
 QString TDataSet::ColumnOf(int fieldIndex) const {
   const QString& field = fields_[fieldIndex];
@@ -206,8 +231,7 @@ void TDataSet::Edit() {
   if (state_ == dsEdit || state_ == dsInsert) return;
   if (!Active()) throw EDatabaseError(QStringLiteral("Dataset is not open"));
   RequireRow();
-  if (updateTable_.isEmpty() || FieldIndex(keyField_) < 0)
-    throw EDatabaseError(QStringLiteral("Dataset is read only"));
+  if (updateTable_.isEmpty() || FieldIndex(keyField_) < 0) throw EDatabaseError(QStringLiteral("Dataset is read only"));
   saved_ = rows_[current_];
   dirty_ = QVector<bool>(fields_.size(), false);
   SetState(dsEdit);
@@ -260,10 +284,12 @@ void TDataSet::Post() {
   if (state_ == dsEdit) {
     if (!columns.isEmpty()) {
       QStringList sets;
-      for (const QString& c : columns) sets << Quoted(c) + QStringLiteral(" = ?");
+      for (const QString& c : columns)
+        sets << Quoted(c) + QStringLiteral(" = ?");
       q.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
                     .arg(Quoted(updateTable_), sets.join(QStringLiteral(", ")), Quoted(keyField_)));
-      for (const QVariant& v : values) q.addBindValue(v);
+      for (const QVariant& v : values)
+        q.addBindValue(v);
       q.addBindValue(saved_[FieldIndex(keyField_)]);
       if (!q.exec()) throw EDatabaseError(q.lastError().text());
     }
@@ -273,14 +299,16 @@ void TDataSet::Post() {
     return;
   }
   QStringList quoted;
-  for (const QString& c : columns) quoted << Quoted(c);
+  for (const QString& c : columns)
+    quoted << Quoted(c);
   if (columns.isEmpty()) {
     q.prepare(QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(Quoted(updateTable_)));
   } else {
     q.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                   .arg(Quoted(updateTable_), quoted.join(QStringLiteral(", ")),
                        QStringList(columns.size(), QStringLiteral("?")).join(QStringLiteral(", "))));
-    for (const QVariant& v : values) q.addBindValue(v);
+    for (const QVariant& v : values)
+      q.addBindValue(v);
   }
   if (!q.exec()) throw EDatabaseError(q.lastError().text());
   const QVariant newKey = q.lastInsertId();

@@ -18,7 +18,7 @@
 class TDataSet : public QObject {
   Q_OBJECT
 
-public:
+ public:
   enum TState { dsInactive, dsBrowse, dsEdit, dsInsert };
 
   explicit TDataSet(QObject* parent = nullptr);
@@ -80,12 +80,12 @@ public:
   void Cancel();
   void Delete();
 
-signals:
+ signals:
   void CurrentChanged(); // another row became current, or the rows were (re)read
   void DataChanged();    // the current row's content changed
   void StateChanged();
 
-private:
+ private:
   using TRow = QVector<QVariant>;
   void RequireRow() const;
   void RequireEditing() const;

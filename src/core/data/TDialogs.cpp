@@ -30,13 +30,23 @@ int TStderrDialogs::Show(TDialogKind kind, const QString& text, int /*buttons*/,
   return defaultButton;
 }
 
-TDialogs& Dialogs() { return *Installed; }
+TDialogs& Dialogs() {
+  return *Installed;
+}
 
-void SetDialogs(TDialogs* dialogs) { Installed = dialogs ? dialogs : &DefaultDialogs; }
+void SetDialogs(TDialogs* dialogs) {
+  Installed = dialogs ? dialogs : &DefaultDialogs;
+}
 
-void ShowInformation(const QString& text) { Dialogs().Show(TDialogKind::Information, text, mbOK, mbOK); }
-void ShowWarning(const QString& text) { Dialogs().Show(TDialogKind::Warning, text, mbOK, mbOK); }
-void ShowError(const QString& text) { Dialogs().Show(TDialogKind::Error, text, mbOK, mbOK); }
+void ShowInformation(const QString& text) {
+  Dialogs().Show(TDialogKind::Information, text, mbOK, mbOK);
+}
+void ShowWarning(const QString& text) {
+  Dialogs().Show(TDialogKind::Warning, text, mbOK, mbOK);
+}
+void ShowError(const QString& text) {
+  Dialogs().Show(TDialogKind::Error, text, mbOK, mbOK);
+}
 int AskConfirmation(const QString& text, int buttons, int defaultButton) {
   return Dialogs().Show(TDialogKind::Confirmation, text, buttons, defaultButton);
 }

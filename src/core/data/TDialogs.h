@@ -11,7 +11,7 @@ enum class TDialogKind { Information, Warning, Error, Confirmation };
 enum TDialogButton : int { mbOK = 1, mbYes = 2, mbNo = 4, mbCancel = 8 };
 
 class TDialogs {
-public:
+ public:
   virtual ~TDialogs() = default;
   // Shows the text and returns the button chosen (one of `buttons`).
   virtual int Show(TDialogKind kind, const QString& text, int buttons, int defaultButton) = 0;
@@ -19,7 +19,7 @@ public:
 
 // Writes every message to stderr and takes the default answer.
 class TStderrDialogs : public TDialogs {
-public:
+ public:
   int Show(TDialogKind kind, const QString& text, int buttons, int defaultButton) override;
 };
 
@@ -35,16 +35,16 @@ int AskConfirmation(const QString& text, int buttons, int defaultButton);
 
 // An error raised by the system itself with one of its fixed texts.
 class EZelvanError : public std::runtime_error {
-public:
+ public:
   explicit EZelvanError(const QString& message) : std::runtime_error(message.toStdString()), message_(message) {}
   const QString& Message() const { return message_; }
 
-private:
+ private:
   QString message_;
 };
 
 // A failure of the database engine (connection, statement, edit of a row).
 class EDatabaseError : public EZelvanError {
-public:
+ public:
   using EZelvanError::EZelvanError;
 };

@@ -75,13 +75,16 @@ void TManager::CreatePRAs() {
     int Kind;
     const char* Table;
     TTopicType Topic;
-  } tables[] = {{dkAI, PESTICIDE_TABLE, ttPesticide},        {dkMain, "application", ttApplication},
-                {dkMain, "sc_aquatic", ttAquatic},           {dkMain, "sc_groundwater", ttGroundwater},
+  } tables[] = {{dkAI, PESTICIDE_TABLE, ttPesticide},      {dkMain, "application", ttApplication},
+                {dkMain, "sc_aquatic", ttAquatic},         {dkMain, "sc_groundwater", ttGroundwater},
                 {dkMain, "sc_terrestrial", ttTerrestrial}, {dkMain, "sc_dietary", ttDietary}};
-  for (const auto& t : tables) data_.CheckTable(t.Kind, QLatin1String(t.Table), catalogue, vtInput, t.Topic);
+  for (const auto& t : tables)
+    data_.CheckTable(t.Kind, QLatin1String(t.Table), catalogue, vtInput, t.Topic);
 }
 
-bool TManager::IsReady() const { return CurrentPRA && Service && Service->VariableList.Count() > 0; }
+bool TManager::IsReady() const {
+  return CurrentPRA && Service && Service->VariableList.Count() > 0;
+}
 
 namespace {
 
@@ -121,4 +124,6 @@ bool TManager::ConnectAIDatabase(const QString& path) {
   });
 }
 
-bool TManager::ConnectTavexDatabase(const QString& path) { return OpenTavexDatabase(path); }
+bool TManager::ConnectTavexDatabase(const QString& path) {
+  return OpenTavexDatabase(path);
+}

@@ -14,7 +14,7 @@ class Tdm;
 // Opens the three databases by path, owns the catalogue service and the PRAs,
 // and keeps the names of the open files.
 class TManager {
-public:
+ public:
   explicit TManager(Tdm& data);
   ~TManager();
 
@@ -46,7 +46,7 @@ public:
   bool ConnectAIDatabase(const QString& path);
   bool ConnectTavexDatabase(const QString& path);
 
-private:
+ private:
   void ReplaceService(const QString& path);
 
   Tdm& data_;

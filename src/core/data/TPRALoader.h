@@ -13,7 +13,7 @@ inline constexpr int PRA_ITEM_TYPE = 8;
 // Loads a PRA's items from the second datasets, as a comparison column does,
 // so the main window's lists keep their positions.
 class TPRALoader {
-public:
+ public:
   explicit TPRALoader(Tdm& data) : data_(data) {}
 
   // The list of an item kind (0..7 topic types, PRA_ITEM_TYPE), nullptr otherwise.
@@ -30,6 +30,6 @@ public:
   // item), whose id the PRA then takes. Names are set from the rows.
   void LoadItems(TPRA& pra) const;
 
-private:
+ private:
   Tdm& data_;
 };

@@ -70,8 +70,8 @@ Tdm::Tdm() {
   aqryNT2 = MakeDataSet("aqryNT2", dkMain, QLatin1String(Sql::NTAList), QStringLiteral("sc_nta"));
   aqrySOREL_meta = MakeDataSet("aqrySOREL_meta", dkMain, QLatin1String(Sql::SorelMeta), QStringLiteral("sorel_meta"));
   aqryVariables = MakeDataSet("aqryVariables", dkMain, QString(), QStringLiteral("variable"));
-  aqryVariables->SetReadOnlyFields({QStringLiteral("id"), QStringLiteral("type"), QStringLiteral("topic"),
-                                    QStringLiteral("name")});
+  aqryVariables->SetReadOnlyFields(
+      {QStringLiteral("id"), QStringLiteral("type"), QStringLiteral("topic"), QStringLiteral("name")});
   aqryAIlist = MakeDataSet("aqryAIlist", dkAI, QLatin1String(Sql::PesticideList), QString());
   aqryAPSbatch = MakeDataSet("aqryAPSbatch", dkTavex, QString(), QString());
 
@@ -90,7 +90,8 @@ Tdm::Tdm() {
 Tdm::~Tdm() {
   // Datasets hold no statements between calls; the connections can go.
   const QList<TDataSet*> datasets = findChildren<TDataSet*>();
-  for (TDataSet* ds : datasets) ds->Close();
+  for (TDataSet* ds : datasets)
+    ds->Close();
   QStringList names(std::begin(connections_), std::end(connections_));
   names << memoryConnection_;
   for (const QString& name : names) {
@@ -117,9 +118,13 @@ QString Tdm::GetConnection(int kind) const {
   return connections_[kind];
 }
 
-bool Tdm::IsConnected(int kind) const { return QSqlDatabase::database(GetConnection(kind), false).isOpen(); }
+bool Tdm::IsConnected(int kind) const {
+  return QSqlDatabase::database(GetConnection(kind), false).isOpen();
+}
 
-QString Tdm::DatabaseFile(int kind) const { return QSqlDatabase::database(GetConnection(kind), false).databaseName(); }
+QString Tdm::DatabaseFile(int kind) const {
+  return QSqlDatabase::database(GetConnection(kind), false).databaseName();
+}
 
 void Tdm::CloseDatasetsOf(const QString& connection) {
   const QList<TDataSet*> datasets = findChildren<TDataSet*>();
@@ -130,9 +135,10 @@ void Tdm::CloseDatasetsOf(const QString& connection) {
 bool Tdm::OpenDatabase(int kind, const QString& path) {
   const QString connection = GetConnection(kind);
   if (HasReadOnlyAttribute(path)) {
-    ShowInformation(QStringLiteral("Database (%1) is write-protected. The read-only attribute will be removed.").arg(path) +
-                    QStringLiteral("\n\r") +
-                    QStringLiteral("If this fails, copy the file to writeable media (hard disk) and set to readable."));
+    ShowInformation(
+        QStringLiteral("Database (%1) is write-protected. The read-only attribute will be removed.").arg(path) +
+        QStringLiteral("\n\r") +
+        QStringLiteral("If this fails, copy the file to writeable media (hard disk) and set to readable."));
     QFile::setPermissions(path, QFile::permissions(path) | WriteBits);
   }
   if (HasReadOnlyAttribute(path)) return false;
@@ -200,9 +206,11 @@ void Tdm::CheckTable(int kind, const QString& table, const TVariableList& catalo
   QStringList columns;
   if (HasTable(kind, table)) {
     const QSqlRecord rec = QSqlDatabase::database(connection, false).record(table);
-    for (int i = 0; i < rec.count(); ++i) columns << rec.fieldName(i);
+    for (int i = 0; i < rec.count(); ++i)
+      columns << rec.fieldName(i);
   } else {
-    ShowError(QStringLiteral("Error: Adding fields to table\r\nCannot open table %1 or table does not exist.").arg(table));
+    ShowError(
+        QStringLiteral("Error: Adding fields to table\r\nCannot open table %1 or table does not exist.").arg(table));
   }
   const int topic = TopicTypeToVariableTopic(topicType);
   for (const TVariable* v : catalogue.Items()) {
@@ -226,10 +234,18 @@ bool Tdm::HasTable(int kind, const QString& table) const {
   return db.tables(QSql::Tables).contains(table, Qt::CaseInsensitive);
 }
 
-bool Tdm::HasVariableTable() const { return HasTable(dkMain, QStringLiteral("variable")); }
-bool Tdm::HasPesticideTable() const { return HasTable(dkAI, QLatin1String(PESTICIDE_TABLE)); }
-bool Tdm::HasTavexTable() const { return HasTable(dkTavex, QLatin1String(TAVEX_TABLE)); }
-bool Tdm::HasRestoreTable() const { return HasTable(dkAI, QLatin1String(PESTICIDE_RESTORE_TABLE)); }
+bool Tdm::HasVariableTable() const {
+  return HasTable(dkMain, QStringLiteral("variable"));
+}
+bool Tdm::HasPesticideTable() const {
+  return HasTable(dkAI, QLatin1String(PESTICIDE_TABLE));
+}
+bool Tdm::HasTavexTable() const {
+  return HasTable(dkTavex, QLatin1String(TAVEX_TABLE));
+}
+bool Tdm::HasRestoreTable() const {
+  return HasTable(dkAI, QLatin1String(PESTICIDE_RESTORE_TABLE));
+}
 
 void Tdm::EnsurePesticideReadonlyColumn() {
   QSqlDatabase db = QSqlDatabase::database(connections_[dkAI], false);
@@ -260,7 +276,8 @@ void Tdm::RestorePesticide(int id) {
     return;
   }
   if (AskConfirmation(
-          QStringLiteral("Are you sure you want to replace the current values by the original values for this pesticide?"),
+          QStringLiteral(
+              "Are you sure you want to replace the current values by the original values for this pesticide?"),
           mbYes | mbCancel, mbCancel) != mbYes)
     return;
   TDataSet backup;

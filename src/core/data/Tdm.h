@@ -25,7 +25,7 @@ bool IsPlainIdentifier(const QString& name);
 class Tdm : public QObject {
   Q_OBJECT
 
-public:
+ public:
   Tdm();
   ~Tdm() override;
 
@@ -89,7 +89,7 @@ public:
   TDataSet* aqryAPSbatch;
   TDataSet* mdBatch; // selected cases of a batch run, in memory
 
-private:
+ private:
   bool HasTable(int kind, const QString& table) const;
   void CloseDatasetsOf(const QString& connection);
   TDataSet* MakeDataSet(const char* name, int kind, const QString& sql, const QString& table);

@@ -48,7 +48,8 @@ TAssessment::TAssessment(TPRA* pra, TTopicType area, const TVariableList& catalo
 
 void TAssessment::GetInputData(TInputDataRec& rec) const {
   std::vector<TVariableValue*> scenarioValues;
-  for (const auto& v : Scenario->Values) scenarioValues.push_back(v.get());
+  for (const auto& v : Scenario->Values)
+    scenarioValues.push_back(v.get());
   rec.Pesticide = CountValues(PesticideValues, TopicType);
   rec.Application = CountValues(ApplicationValues, TopicType);
   rec.Scenario = CountValues(scenarioValues, TopicType);

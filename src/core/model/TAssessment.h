@@ -14,7 +14,7 @@ TCountRec CountValues(const std::vector<TVariableValue*>& values, int area);
 // One area of a PRA: its scenario topic, and the pesticide and application
 // values the area needs.
 class TAssessment {
-public:
+ public:
   TAssessment(TPRA* pra, TTopicType area, const TVariableList& catalogue, TTopic* pesticideTopic,
               TTopic* applicationTopic);
 

@@ -88,7 +88,8 @@ void TPRA::SetTopicId(int topicType, int id) {
 
 void TPRA::CalculateAll(bool force) {
   const std::vector<TAssessment*> assessments = Assessments();
-  for (TAssessment* a : assessments) a->Scenario->ClearValues({vtOutput});
+  for (TAssessment* a : assessments)
+    a->Scenario->ClearValues({vtOutput});
   for (TAssessment* a : assessments) {
     TInputDataRec rec;
     a->GetInputData(rec);
@@ -96,4 +97,6 @@ void TPRA::CalculateAll(bool force) {
   }
 }
 
-void TPRA::CalcDerivedValue(const QString& name) { DeriveValues(*this, name); }
+void TPRA::CalcDerivedValue(const QString& name) {
+  DeriveValues(*this, name);
+}

@@ -7,7 +7,7 @@
 // A pesticide risk assessment: one pesticide, one application and a scenario
 // for each of the six areas, with the ids of the rows they came from.
 class TPRA {
-public:
+ public:
   explicit TPRA(const TVariableList& catalogue);
 
   std::unique_ptr<TTopic> PesticideTopic;
@@ -44,6 +44,6 @@ public:
   int GetTopicId(int topicType) const;
   void SetTopicId(int topicType, int id);
 
-private:
+ private:
   int* TopicIdField(int topicType);
 };

@@ -5,7 +5,7 @@
 // Owner of the catalogue, loaded when the service is created. The path is
 // accepted for the callers' sake and not used.
 class TService {
-public:
+ public:
   TService(Tdm& data, const QString& databasePath);
   TVariableList VariableList;
 };

@@ -36,7 +36,8 @@ double TTopic::GetValue(const QString& name) {
     return UNDEFINED_VALUE;
   }
   if (v->Value == UNDEFINED_VALUE) {
-    AddMessage(QStringLiteral("GetValue: No value defined for %1, part of \"%2\".").arg(name, TopicTypeToName(TopicType)));
+    AddMessage(
+        QStringLiteral("GetValue: No value defined for %1, part of \"%2\".").arg(name, TopicTypeToName(TopicType)));
     return UNDEFINED_VALUE;
   }
   return v->Value;
@@ -47,7 +48,8 @@ void TTopic::SetValue(const QString& name, double value) {
     v->StoreValue(value);
     return;
   }
-  AddMessage(QStringLiteral("SetValue: Variable %1 not defined as part of \"%2\".").arg(name, TopicTypeToName(TopicType)));
+  AddMessage(
+      QStringLiteral("SetValue: Variable %1 not defined as part of \"%2\".").arg(name, TopicTypeToName(TopicType)));
 }
 
 bool TTopic::IsUndefined(const QString& name) const {

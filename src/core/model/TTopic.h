@@ -14,7 +14,7 @@ class TVariableList;
 // application, or one scenario of one area. Values are addressed by the
 // variable's name, compared exactly; the first of a name wins.
 class TTopic {
-public:
+ public:
   // Holds every catalogue variable of the topic type, in catalogue order:
   // "PE" variables for the pesticide, "AP" for the application, and the "SC"
   // variables required by the area for an area's scenario.
@@ -44,6 +44,6 @@ public:
   void AddMessage(const QString& text) { Messages.append(text); }
   void ClearMessages() { Messages.clear(); }
 
-private:
+ private:
   void FillValues(const TDataSet& dataset);
 };

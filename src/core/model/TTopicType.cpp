@@ -22,7 +22,9 @@ constexpr TTopicTypeInfo TopicTypeInfo[TOPIC_TYPE_COUNT] = {
     {"Application", "AP", toApplication, "application", "", "ap_id"},
 };
 
-bool InRange(int t) { return t >= 0 && t < TOPIC_TYPE_COUNT; }
+bool InRange(int t) {
+  return t >= 0 && t < TOPIC_TYPE_COUNT;
+}
 
 } // namespace
 
@@ -37,7 +39,9 @@ QString TopicTypeToCode(int topicType) {
   return InRange(topicType) ? QString::fromLatin1(TopicTypeInfo[topicType].Code) : QStringLiteral("??");
 }
 
-int TopicTypeToVariableTopic(int topicType) { return InRange(topicType) ? TopicTypeInfo[topicType].VariableTopic : 3; }
+int TopicTypeToVariableTopic(int topicType) {
+  return InRange(topicType) ? TopicTypeInfo[topicType].VariableTopic : 3;
+}
 
 QString TopicTypeToTable(int topicType) {
   return InRange(topicType) ? QString::fromLatin1(TopicTypeInfo[topicType].Table) : QString();
@@ -51,7 +55,9 @@ QString TopicTypeToPRAColumn(int topicType) {
   return InRange(topicType) ? QString::fromLatin1(TopicTypeInfo[topicType].PRAColumn) : QString();
 }
 
-bool IsAreaTopicType(int topicType) { return topicType >= ttAquatic && topicType <= ttNTA; }
+bool IsAreaTopicType(int topicType) {
+  return topicType >= ttAquatic && topicType <= ttNTA;
+}
 
 QString ColumnLetter(int column) {
   static const QString Letters = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ");

@@ -28,7 +28,7 @@ enum TVariableTopic : int { toScenario = 0, toPesticide = 1, toApplication = 2 }
 
 // A set of topic types, bit n for topic type n.
 class TTopicTypeSet {
-public:
+ public:
   constexpr TTopicTypeSet() = default;
   constexpr bool Contains(int t) const { return t >= 0 && t < 32 && (bits_ & (1u << t)) != 0; }
   constexpr void Include(int t) { bits_ |= (1u << t); }
@@ -36,20 +36,20 @@ public:
   constexpr std::uint32_t Bits() const { return bits_; }
   constexpr bool operator==(const TTopicTypeSet&) const = default;
 
-private:
+ private:
   std::uint32_t bits_ = 0;
 };
 
 // "undefined", "No Risk", "Possible Risk", "Risk", indexed by risk class 0..3.
 extern const QStringList RiskClassNames;
 
-QString TopicTypeToName(int topicType);        // "Undefined AssessmentType" outside 0..7
-QString TopicTypeToCode(int topicType);        // "??" outside 0..7
-int TopicTypeToVariableTopic(int topicType);   // 3 (matches no variable) outside 0..7
-QString TopicTypeToTable(int topicType);       // item table; empty outside 0..7
+QString TopicTypeToName(int topicType);           // "Undefined AssessmentType" outside 0..7
+QString TopicTypeToCode(int topicType);           // "??" outside 0..7
+int TopicTypeToVariableTopic(int topicType);      // 3 (matches no variable) outside 0..7
+QString TopicTypeToTable(int topicType);          // item table; empty outside 0..7
 QString TopicTypeToRequiredColumn(int topicType); // req_aq..req_nt; empty for pesticide, application
-QString TopicTypeToPRAColumn(int topicType);   // ai_id, ap_id, aq_id, ...; empty outside 0..7
-bool IsAreaTopicType(int topicType);           // 0..5
+QString TopicTypeToPRAColumn(int topicType);      // ai_id, ap_id, aq_id, ...; empty outside 0..7
+bool IsAreaTopicType(int topicType);              // 0..5
 
 // Spreadsheet column letters for 1..702: 1 -> A, 27 -> AA, 702 -> ZZ.
 QString ColumnLetter(int column);

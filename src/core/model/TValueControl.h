@@ -11,7 +11,7 @@ enum class TValueColour { Defined, UndefinedChoice, Undefined };
 // the current row of DataSet) is where the value lives in its table; storing
 // the value writes that field at once. Implemented by the GUI's editor.
 class TValueControl {
-public:
+ public:
   virtual ~TValueControl() = default;
   virtual TDataSet* DataSet() const = 0;
   virtual QString FieldName() const = 0;

@@ -11,14 +11,15 @@ enum TVariableType : int { vtInput = 0, vtInpHid = 1, vtInter = 2, vtOutput = 3,
 
 // A set of variable types, as ClearValues takes it; vtAll stands for every type.
 class TVariableTypeSet {
-public:
+ public:
   constexpr TVariableTypeSet() = default;
   constexpr TVariableTypeSet(std::initializer_list<TVariableType> types) {
-    for (TVariableType t : types) bits_ |= (1u << t);
+    for (TVariableType t : types)
+      bits_ |= (1u << t);
   }
   constexpr bool Contains(int t) const { return t >= 0 && t < 32 && (bits_ & (1u << t)) != 0; }
 
-private:
+ private:
   std::uint32_t bits_ = 0;
 };
 
@@ -26,7 +27,7 @@ private:
 // Undefined numbers are -9999; unset range bounds are infinite; unset digit
 // counts are 255.
 class TVariable {
-public:
+ public:
   int Id = 0;
   TVariableType VarType = vtInput;
   TVariableTopic Topic = toScenario;

@@ -8,7 +8,7 @@ namespace {
 
 double FloatOr(const TDataSet& ds, const char* field, double whenNull) {
   return ds.HasField(QLatin1String(field)) && !ds.IsNull(QLatin1String(field)) ? ds.AsFloat(QLatin1String(field))
-                                                                                : whenNull;
+                                                                               : whenNull;
 }
 
 bool Flag(const TDataSet& ds, const char* field) {

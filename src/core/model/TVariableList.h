@@ -11,7 +11,7 @@ class Tdm;
 // order type, topic, name. Owns its variables for as long as it lives; topics
 // and assessments only refer to them.
 class TVariableList {
-public:
+ public:
   // Loads the catalogue from the main database of `data`. Rows with missing
   // texts are reported with a warning and kept; an unknown type or topic text
   // raises EZelvanError and the load stops. Database errors raise EDatabaseError.
@@ -22,7 +22,7 @@ public:
   // The first variable of that name, compared without regard to case.
   const TVariable* FindByName(const QString& name) const;
 
-private:
+ private:
   std::vector<std::unique_ptr<TVariable>> owned_;
   std::vector<const TVariable*> items_;
 };

@@ -10,9 +10,13 @@ TVariableValue::TVariableValue(const TVariable* variable)
                                                          : UNDEFINED_VALUE),
       Defined(Value != UNDEFINED_VALUE) {}
 
-void TVariableValue::AttachControl(TValueControl* control) { Controls.append(control); }
+void TVariableValue::AttachControl(TValueControl* control) {
+  Controls.append(control);
+}
 
-void TVariableValue::DetachControl(TValueControl* control) { Controls.removeAll(control); }
+void TVariableValue::DetachControl(TValueControl* control) {
+  Controls.removeAll(control);
+}
 
 void TVariableValue::StoreValue(double x) {
   if (Controls.isEmpty()) {

@@ -10,7 +10,7 @@ class TValueControl;
 // bound to a value editor, every store writes the editor's data field (the
 // value's column in the current row of its table) at once.
 class TVariableValue {
-public:
+ public:
   // Starts with the variable's constant, else its default, else -9999.
   explicit TVariableValue(const TVariable* variable);
 

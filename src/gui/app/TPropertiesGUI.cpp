@@ -16,7 +16,7 @@ QString WithSeparator(const QString& folder) {
 }
 
 class TIni {
-public:
+ public:
   explicit TIni(const QString& file) : settings_(file, QSettings::IniFormat) {}
 
   int ReadInteger(const QString& key, int def) {
@@ -35,7 +35,7 @@ public:
   void WriteBool(const QString& key, bool v) { WriteInteger(key, v ? 1 : 0); }
   void WriteString(const QString& key, const QString& v) { settings_.setValue(Section + key, v); }
 
-private:
+ private:
   QSettings settings_;
 };
 
@@ -59,7 +59,9 @@ QString TPropertiesGUI::GetSettingsFolder() const {
   return WithSeparator(userFolder) + QStringLiteral("Zelvan/");
 }
 
-QString TPropertiesGUI::SettingsFile() const { return GetSettingsFolder() + SettingsFileName; }
+QString TPropertiesGUI::SettingsFile() const {
+  return GetSettingsFolder() + SettingsFileName;
+}
 
 void TPropertiesGUI::LoadSettings() {
   TIni ini(SettingsFile());

@@ -9,7 +9,7 @@ class QWidget;
 // or a value of the wrong type, gives the default; a file that cannot be
 // written is left as it was, silently.
 class TPropertiesGUI {
-public:
+ public:
   TPropertiesGUI() = default;
 
   int vert = 0;
@@ -52,6 +52,6 @@ public:
   void ApplyWindowPosition(QWidget& window) const;
   void SaveWindowPosition(const QWidget& window) const;
 
-private:
+ private:
   QString programFolder_;
 };

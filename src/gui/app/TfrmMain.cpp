@@ -10,8 +10,7 @@
 #include <QLabel>
 
 TfrmMain::TfrmMain(Tdm& data, QWidget* parent)
-    : QMainWindow(parent), properties_(std::make_unique<TPropertiesGUI>()),
-      manager_(std::make_unique<TManager>(data)) {
+    : QMainWindow(parent), properties_(std::make_unique<TPropertiesGUI>()), manager_(std::make_unique<TManager>(data)) {
   setObjectName(QStringLiteral("frmMain"));
   properties_->SetProgramFolder(QCoreApplication::applicationDirPath());
   properties_->ApplyWindowPosition(*this);

@@ -12,17 +12,17 @@ class Tdm;
 class TfrmMain : public QMainWindow {
   Q_OBJECT
 
-public:
+ public:
   explicit TfrmMain(Tdm& data, QWidget* parent = nullptr);
   ~TfrmMain() override;
 
   TPropertiesGUI& Properties() const { return *properties_; }
   TManager& Manager() const { return *manager_; }
 
-protected:
+ protected:
   void closeEvent(QCloseEvent* event) override;
 
-private:
+ private:
   std::unique_ptr<TPropertiesGUI> properties_;
   std::unique_ptr<TManager> manager_;
 };

@@ -10,12 +10,32 @@ namespace {
 struct Aquatic : ::testing::Test, TCalcFixture {
   TTopic& AQ() { return Scenario(ttAquatic); }
   void SetUp() override {
-    Set(PE(), {{"DT50_SYSTEM", 10}, {"TREFKW", 293.15}, {"VPTREF", 1}, {"TREFP", 293.15}, {"SOLTREF", 100},
-               {"TREFC", 293.15}, {"MMOL", 300}, {"KOM", 100}, {"LEC50_W_F", 1}, {"LEC50_W_D", 2}, {"EC50_W_A", 0.5},
-               {"NOEC_W_F", 0.1}, {"NOEC_W_D", 0.2}});
+    Set(PE(), {{"DT50_SYSTEM", 10},
+               {"TREFKW", 293.15},
+               {"VPTREF", 1},
+               {"TREFP", 293.15},
+               {"SOLTREF", 100},
+               {"TREFC", 293.15},
+               {"MMOL", 300},
+               {"KOM", 100},
+               {"LEC50_W_F", 1},
+               {"LEC50_W_D", 2},
+               {"EC50_W_A", 0.5},
+               {"NOEC_W_F", 0.1},
+               {"NOEC_W_D", 0.2}});
     Set(AP(), {{"M", 1000}, {"DRIFTDITCH", 1}, {"N", 3}, {"DT", 7}});
-    Set(AQ(), {{"T", 283.15}, {"H", 0.3}, {"B", 0.4}, {"S1", 1}, {"L", 100}, {"V", 10}, {"SS", 0.000015},
-               {"MOMSS", 0.09}, {"EF_W_A_F", 0.01}, {"EF_W_A_D", 0.01}, {"EF_W_A_A", 0.1}, {"EF_W_C_F", 0.1},
+    Set(AQ(), {{"T", 283.15},
+               {"H", 0.3},
+               {"B", 0.4},
+               {"S1", 1},
+               {"L", 100},
+               {"V", 10},
+               {"SS", 0.000015},
+               {"MOMSS", 0.09},
+               {"EF_W_A_F", 0.01},
+               {"EF_W_A_D", 0.01},
+               {"EF_W_A_A", 0.1},
+               {"EF_W_C_F", 0.1},
                {"EF_W_C_D", 0.1}});
   }
   double Value(TTopic& topic, const char* name) { return topic.FindValue(QLatin1String(name))->Value; }
@@ -33,14 +53,34 @@ struct Aquatic : ::testing::Test, TCalcFixture {
 TEST_F(Aquatic, WorkedExampleToFiveSignificantDigits) {
   pra().CalculateAll(false);
   EXPECT_TRUE(SameToFiveDigits(Value(PE(), "KWTREFKW"), 0.069315));
-  const std::pair<const char*, double> expected[] = {
-      {"KWT", 0.031697},   {"VPT", 0.25245},       {"CSOLT", 67.623},      {"OX", 1},         {"A", 0.21},
-      {"KL", 1.8383},      {"KG", 176.36},         {"KH", 4.7573E-7},      {"KV", 0.00039951}, {"TRES", 10},
-      {"KDIL", 0.1},       {"KDIS", 0.13210},      {"DT50", 5.2473},       {"V1", 0.21},      {"CTOT", 4.7619},
-      {"PEC1WATER", 4.7613}, {"PECNWATER", 7.3990}, {"TWA_F", 3.5471},     {"TWA_D", 4.0911}, {"NEC_W_A", 10},
-      {"NEC_W_C_F", 10},   {"NEC_W_C_D", 20},      {"ETRWATER_A", 0.73990}, {"ETRWATER_C_F", 0.35471},
-      {"ETRWATER_C_D", 0.20456}, {"ETRWATER_C", 0.20456}};
-  for (const auto& [name, value] : expected) EXPECT_TRUE(SameToFiveDigits(Value(AQ(), name), value)) << name;
+  const std::pair<const char*, double> expected[] = {{"KWT", 0.031697},
+                                                     {"VPT", 0.25245},
+                                                     {"CSOLT", 67.623},
+                                                     {"OX", 1},
+                                                     {"A", 0.21},
+                                                     {"KL", 1.8383},
+                                                     {"KG", 176.36},
+                                                     {"KH", 4.7573E-7},
+                                                     {"KV", 0.00039951},
+                                                     {"TRES", 10},
+                                                     {"KDIL", 0.1},
+                                                     {"KDIS", 0.13210},
+                                                     {"DT50", 5.2473},
+                                                     {"V1", 0.21},
+                                                     {"CTOT", 4.7619},
+                                                     {"PEC1WATER", 4.7613},
+                                                     {"PECNWATER", 7.3990},
+                                                     {"TWA_F", 3.5471},
+                                                     {"TWA_D", 4.0911},
+                                                     {"NEC_W_A", 10},
+                                                     {"NEC_W_C_F", 10},
+                                                     {"NEC_W_C_D", 20},
+                                                     {"ETRWATER_A", 0.73990},
+                                                     {"ETRWATER_C_F", 0.35471},
+                                                     {"ETRWATER_C_D", 0.20456},
+                                                     {"ETRWATER_C", 0.20456}};
+  for (const auto& [name, value] : expected)
+    EXPECT_TRUE(SameToFiveDigits(Value(AQ(), name), value)) << name;
   EXPECT_EQ(pra().Aquatic->Result.RiskClass1, 1);
   EXPECT_EQ(pra().Aquatic->Result.RiskClass2, 1);
   EXPECT_TRUE(AQ().Messages.isEmpty());
@@ -60,9 +100,7 @@ TEST_F(Aquatic, AZeroFlowVelocityEndsTheFormulasWithAMessage) {
 }
 
 TEST_F(Aquatic, SingleOrSameDayApplicationsTakeTheFirstConcentration) {
-  const struct {
-    double N, DT;
-  } cases[] = {{1, 7}, {1, 0}, {3, 0}, {3, -2}};
+  const struct { double N, DT; } cases[] = {{1, 7}, {1, 0}, {3, 0}, {3, -2}};
   for (const auto& c : cases) {
     Set(AP(), {{"N", c.N}, {"DT", c.DT}});
     pra().CalculateAll(false);
@@ -111,7 +149,8 @@ TEST_F(Aquatic, AConstantOnAResultOverridesItForLaterSteps) {
   // Same inputs in the second fixture's PRA.
   for (TTopic* from : {&PE(), &AP(), &AQ()}) {
     TTopic* to = constant.pra().GetTopic(from->TopicType);
-    for (const auto& v : from->Values) to->SetValue(v->Variable->Name, v->Value);
+    for (const auto& v : from->Values)
+      to->SetValue(v->Variable->Name, v->Value);
   }
   constant.pra().CalculateAll(false);
   TTopic& aq = constant.Scenario(ttAquatic);

@@ -16,7 +16,8 @@ struct Models : ::testing::Test, TCalcFixture {
 TEST(RiskClasses, OneAndHundredBelongToTheMiddleClass) {
   const std::pair<double, int> cases[] = {{-9999, 1}, {0, 1},   {0.999999, 1}, {1, 2},
                                           {50, 2},    {100, 2}, {100.0001, 3}, {INFINITY, 3}};
-  for (const auto& [etr, cls] : cases) EXPECT_EQ(RiskClassOf(etr), cls) << etr;
+  for (const auto& [etr, cls] : cases)
+    EXPECT_EQ(RiskClassOf(etr), cls) << etr;
 }
 
 TEST_F(Models, TerrestrialConcentrationAndAccumulation) {
@@ -103,8 +104,17 @@ TEST_F(Models, GroundwaterMetamodelCutOffAndDrinkingWaterLevel) {
   TTopic& GW = Scenario(ttGroundwater);
   Set(PE(), {{"DT50S", 20}, {"KOM", 50}, {"ADI", 0.01}});
   Set(AP(), {{"MSTACKED", 1000}});
-  Set(GW, {{"PR", 0.65}, {"THETA", 0.3}, {"DGW", 1}, {"PB", 1.5}, {"FOM", 0.0345}, {"A0", std::log(0.1)}, {"A1", 0},
-           {"A2", 0}, {"BW", 60}, {"P", 0.1}, {"CONSWATER", 2}});
+  Set(GW, {{"PR", 0.65},
+           {"THETA", 0.3},
+           {"DGW", 1},
+           {"PB", 1.5},
+           {"FOM", 0.0345},
+           {"A0", std::log(0.1)},
+           {"A1", 0},
+           {"A2", 0},
+           {"BW", 60},
+           {"P", 0.1},
+           {"CONSWATER", 2}});
   EXPECT_EQ(Run(ttGroundwater).RiskClass1, 1);
   EXPECT_NEAR(Value(GW, "PECGW_1KGHA"), 0.1, 1e-15);
   EXPECT_NEAR(Value(GW, "PECGW"), 0.1, 1e-15);
@@ -130,8 +140,14 @@ TEST_F(Models, GroundwaterMetamodelCutOffAndDrinkingWaterLevel) {
 TEST_F(Models, DietaryPrefersUserConcentrationsAndBoundsTheTransferFactor) {
   TTopic& DI = Scenario(ttDietary);
   Set(PE(), {{"LOGKOW", 3}, {"SOLTREF", 10000}, {"ADI", 0.01}});
-  Set(DI, {{"BW", 60}, {"CONSWATER", 2}, {"CFISH", 0}, {"CMF", 0}, {"CVEGIT", 0}, {"PECVEGIT", 0},
-           {"PECNWATER_U", 1}, {"PECGW_U", 60}});
+  Set(DI, {{"BW", 60},
+           {"CONSWATER", 2},
+           {"CFISH", 0},
+           {"CMF", 0},
+           {"CVEGIT", 0},
+           {"PECVEGIT", 0},
+           {"PECNWATER_U", 1},
+           {"PECGW_U", 60}});
   Scenario(ttGroundwater).SetValue("PECGW", 5);
   EXPECT_EQ(Run(ttDietary).RiskClass1, 1);
   EXPECT_EQ(Value(DI, "PECGW_GW"), 5); // copied, yet the user's value is used
@@ -179,7 +195,8 @@ TEST_F(Models, DerivedValuesFollowTheirRulesAndEmptySixMessageLists) {
   pra().CalcDerivedValue("PECGW");
   EXPECT_EQ(Value(Scenario(ttDietary), "PECGW_GW"), -9999);
 
-  for (int t = 0; t < TOPIC_TYPE_COUNT; ++t) pra().GetTopic(t)->AddMessage("old");
+  for (int t = 0; t < TOPIC_TYPE_COUNT; ++t)
+    pra().GetTopic(t)->AddMessage("old");
   pra().CalcDerivedValue("kom"); // other case: no rule, but the lists are emptied
   for (int t = 0; t < TOPIC_TYPE_COUNT; ++t)
     EXPECT_EQ(pra().GetTopic(t)->Messages.isEmpty(), t != ttBees && t != ttNTA) << TopicTypeToName(t);

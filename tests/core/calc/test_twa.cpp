@@ -8,7 +8,8 @@ namespace {
 // The mean over W days from the first application, summed term by term.
 double FirstWindowMean(int i, int n, int w, double c1, double k) {
   double sum = 0;
-  for (int j = 0; j < n; ++j) sum += c1 / k * (1 - std::exp(-k * (w - j * i)));
+  for (int j = 0; j < n; ++j)
+    sum += c1 / k * (1 - std::exp(-k * (w - j * i)));
   return sum / w;
 }
 } // namespace
@@ -19,10 +20,10 @@ TEST(CalcTWA, PublishedCasesOfEachWindowRule) {
     int I, N, W;
     double k, expected, tolerance;
   } cases[] = {
-      {7, 3, 28, 0.1, 0.9179, 5e-5},  // all applications inside the window
-      {3, 8, 28, 0.02, 4.1233, 5e-5}, // inside, though a later start would be higher
+      {7, 3, 28, 0.1, 0.9179, 5e-5},   // all applications inside the window
+      {3, 8, 28, 0.02, 4.1233, 5e-5},  // inside, though a later start would be higher
       {10, 4, 28, 0.01, 3.0216, 5e-5}, // window starts at the last application
-      {7, 5, 28, 0.1, 1.2643, 5e-5},  // starts at application N - m
+      {7, 5, 28, 0.1, 1.2643, 5e-5},   // starts at application N - m
       {14, 3, 21, 0.05, 1.2078, 5e-5}, // starts at application N - m - 1
   };
   for (const auto& c : cases)

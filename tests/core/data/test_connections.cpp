@@ -1,6 +1,6 @@
 #include "TestSupport.h"
-#include "data/TManager.h"
 #include "data/SqlTexts.h"
+#include "data/TManager.h"
 #include "data/Tdm.h"
 
 #include <QFile>

@@ -121,7 +121,7 @@ TEST_F(Tables, DatasetEditsAppendsAndDeletesReachTheFileAndRequeryKeepsThePlace)
   TDataSet& ap = *data.aqryAP;
   // Protected rows first, then by name.
   QStringList names;
-  for (ap.First(); ap.RecNo() >= 0; ) {
+  for (ap.First(); ap.RecNo() >= 0;) {
     names << ap.AsString("name");
     if (!ap.Next()) break;
   }

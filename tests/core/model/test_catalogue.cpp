@@ -20,7 +20,8 @@ TEST_F(Catalogue, LoadsTypedRowsInTypeTopicNameOrderWithTheirNullReplacements) {
   ASSERT_TRUE(manager.OpenZelvanDatabase(main.Path()));
   const TVariableList& list = manager.Service->VariableList;
   QStringList order;
-  for (const TVariable* v : list.Items()) order << v->Name;
+  for (const TVariable* v : list.Items())
+    order << v->Name;
   // INPHID before INPUT before INTER before OUTPUT; then AP, PE, SC; then name.
   EXPECT_EQ(order, QStringList({"PECGW_GW", "APOPT", "M", "N", "DT50S", "KOC", "KOM", "MMOL", "UNUSED", "BEEF", "CONV",
                                 "DIETX", "FOC", "GWDEPTH", "NTAF", "V", "TMPX", "PECSW"}));

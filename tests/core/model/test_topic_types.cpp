@@ -5,9 +5,10 @@
 #include <gtest/gtest.h>
 
 TEST(TopicTypes, ColumnLetterCoversOneAndTwoLetterColumns) {
-  const std::pair<int, const char*> cases[] = {{1, "A"},   {26, "Z"},   {27, "AA"}, {28, "AB"},
+  const std::pair<int, const char*> cases[] = {{1, "A"},   {26, "Z"},  {27, "AA"},  {28, "AB"},
                                                {52, "AZ"}, {53, "BA"}, {701, "ZY"}, {702, "ZZ"}};
-  for (const auto& [column, letters] : cases) EXPECT_EQ(ColumnLetter(column), QLatin1String(letters)) << column;
+  for (const auto& [column, letters] : cases)
+    EXPECT_EQ(ColumnLetter(column), QLatin1String(letters)) << column;
 }
 
 TEST(TopicTypes, NamesCodesAndVariableTopicsFollowTheFixedOrder) {

@@ -26,7 +26,8 @@ struct Topics : ::testing::Test {
 
   static QStringList NamesOf(const TTopic& topic) {
     QStringList names;
-    for (const auto& v : topic.Values) names << v->Variable->Name;
+    for (const auto& v : topic.Values)
+      names << v->Variable->Name;
     return names;
   }
 };
@@ -58,7 +59,8 @@ TEST_F(Topics, EachTopicHoldsItsVariablesInCatalogueOrder) {
   EXPECT_EQ(NamesOf(*pra().Dietary->Scenario), QStringList({"PECGW_GW", "DIETX"}));
   // A pesticide variable no area requires is in the topic but in no assessment.
   for (TAssessment* a : pra().Assessments())
-    for (const TVariableValue* v : a->PesticideValues) EXPECT_NE(v->Variable->Name, "UNUSED");
+    for (const TVariableValue* v : a->PesticideValues)
+      EXPECT_NE(v->Variable->Name, "UNUSED");
   EXPECT_EQ(pra().Aquatic->PesticideCount, 4);
   EXPECT_EQ(pra().Terrestrial->PesticideCount, 1);
   EXPECT_EQ(pra().Aquatic->ScenarioCount, 5);
