@@ -350,3 +350,8 @@ void TDataSet::Delete() {
   current_ = rows_.isEmpty() ? -1 : std::min<int>(current_, rows_.size() - 1);
   emit CurrentChanged();
 }
+
+QVariant TDataSet::RowValue(int row, int fieldIndex) const {
+  if (row < 0 || row >= rows_.size() || fieldIndex < 0 || fieldIndex >= fields_.size()) return {};
+  return rows_[row][fieldIndex];
+}

@@ -72,6 +72,8 @@ class TDataSet : public QObject {
   QString AsString(const QString& field) const;
   int AsInteger(const QString& field) const;
   QVariant KeyValue() const;
+  // A field of any row, without moving the current row (for views).
+  QVariant RowValue(int row, int fieldIndex) const;
 
   void Edit();
   void Append();
