@@ -14,28 +14,17 @@ struct TGlyph {
 
 const QHash<QString, TGlyph>& Glyphs() {
   static const QHash<QString, TGlyph> glyphs = {
-      {"home", {QColor(0x6f, 0x8f, 0x4f), QString()}},
-      {"pesticide", {QColor(0xb0, 0x93, 0x2a), "Pe"}},
-      {"application", {QColor(0xc8, 0xb0, 0x3c), "Ap"}},
-      {"aquatic", {QColor(0x3f, 0x7f, 0xaf), "Aq"}},
-      {"terrestrial", {QColor(0x66, 0x5e, 0x55), "Te"}},
-      {"bees", {QColor(0xd0, 0xa0, 0x00), "Be"}},
-      {"nta", {QColor(0x82, 0x7a, 0x62), "Nt"}},
-      {"groundwater", {QColor(0x33, 0x66, 0x99), "Gw"}},
-      {"dietary", {QColor(0xb6, 0x63, 0x69), "Di"}},
-      {"compare", {QColor(0x5f, 0x7f, 0x3f), "||"}},
-      {"results", {QColor(0x30, 0x30, 0x30), "R"}},
-      {"exit", {QColor(0xa0, 0x30, 0x30), QString()}},
-      {"about", {QColor(0x30, 0x70, 0xb0), "i"}},
-      {"options", {QColor(0x50, 0x50, 0x60), "O"}},
-      {"variables", {QColor(0x70, 0x70, 0x70), "x"}},
-      {"help", {QColor(0x30, 0x90, 0xcf), "?"}},
-      {"legend", {QColor(0x8f, 0xb7, 0xcf), "L"}},
-      {"customize", {QColor(0x60, 0x60, 0x80), "T"}},
-      {"database", {QColor(0x55, 0x6b, 0x2f), "DB"}},
-      {"homepage", {QColor(0x30, 0x70, 0xb0), "www"}},
-      {"save", {QColor(0x3f, 0x6f, 0x9f), "S"}},
-      {"pesticidelist", {QColor(0xb0, 0x93, 0x2a), "PL"}},
+      {"home", {QColor(0x6f, 0x8f, 0x4f), QString()}},   {"pesticide", {QColor(0xb0, 0x93, 0x2a), "Pe"}},
+      {"application", {QColor(0xc8, 0xb0, 0x3c), "Ap"}}, {"aquatic", {QColor(0x3f, 0x7f, 0xaf), "Aq"}},
+      {"terrestrial", {QColor(0x66, 0x5e, 0x55), "Te"}}, {"bees", {QColor(0xd0, 0xa0, 0x00), "Be"}},
+      {"nta", {QColor(0x82, 0x7a, 0x62), "Nt"}},         {"groundwater", {QColor(0x33, 0x66, 0x99), "Gw"}},
+      {"dietary", {QColor(0xb6, 0x63, 0x69), "Di"}},     {"compare", {QColor(0x5f, 0x7f, 0x3f), "||"}},
+      {"results", {QColor(0x30, 0x30, 0x30), "R"}},      {"exit", {QColor(0xa0, 0x30, 0x30), QString()}},
+      {"about", {QColor(0x30, 0x70, 0xb0), "i"}},        {"options", {QColor(0x50, 0x50, 0x60), "O"}},
+      {"variables", {QColor(0x70, 0x70, 0x70), "x"}},    {"help", {QColor(0x30, 0x90, 0xcf), "?"}},
+      {"legend", {QColor(0x8f, 0xb7, 0xcf), "L"}},       {"customize", {QColor(0x60, 0x60, 0x80), "T"}},
+      {"database", {QColor(0x55, 0x6b, 0x2f), "DB"}},    {"homepage", {QColor(0x30, 0x70, 0xb0), "www"}},
+      {"save", {QColor(0x3f, 0x6f, 0x9f), "S"}},         {"pesticidelist", {QColor(0xb0, 0x93, 0x2a), "PL"}},
   };
   return glyphs;
 }
@@ -99,7 +88,8 @@ QIcon TArtwork::Icon(const QString& name) {
   if (found != cache.constEnd()) return found.value();
   const TGlyph glyph = Glyphs().value(name, TGlyph{QColor(0x70, 0x70, 0x70), name.left(1).toUpper()});
   QIcon icon;
-  for (int size : {16, 24, 32, 48}) icon.addPixmap(Draw(glyph, name, size));
+  for (int size : {16, 24, 32, 48})
+    icon.addPixmap(Draw(glyph, name, size));
   cache.insert(name, icon);
   return icon;
 }
@@ -149,10 +139,10 @@ QPixmap TArtwork::SplashPicture(const QSize& size) {
 
 QColor TArtwork::PageColour(const QString& page) {
   static const QHash<QString, QColor> colours = {
-      {"tsHome", QColor(0xB1CA93)},        {"tsPesticide", QColor(0xCFB64E)}, {"tsApplication", QColor(0xFFF8B3)},
-      {"tsAquatic", QColor(0x8FB7CF)},     {"tsTerrestrial", QColor(0x665E55)}, {"tsBees", QColor(0xFFFF00)},
-      {"tsNTA", QColor(0xA29A82)},         {"tsGroundwater", QColor(0x336699)}, {"tsDietary", QColor(0xB66369)},
-      {"tsResults", QColor(Qt::black)},     {"tsCompare", QColor(0xB1CA93)},   {"tsConfigVars", QColor(0x808080)},
+      {"tsHome", QColor(0xB1CA93)},     {"tsPesticide", QColor(0xCFB64E)},   {"tsApplication", QColor(0xFFF8B3)},
+      {"tsAquatic", QColor(0x8FB7CF)},  {"tsTerrestrial", QColor(0x665E55)}, {"tsBees", QColor(0xFFFF00)},
+      {"tsNTA", QColor(0xA29A82)},      {"tsGroundwater", QColor(0x336699)}, {"tsDietary", QColor(0xB66369)},
+      {"tsResults", QColor(Qt::black)}, {"tsCompare", QColor(0xB1CA93)},     {"tsConfigVars", QColor(0x808080)},
       {"tsHelp", QColor(0x3090CF)}};
   return colours.value(page);
 }

@@ -7,7 +7,7 @@
 
 // Zelvan's own pictures, drawn at run time: action icons, the splash picture.
 class TArtwork {
-public:
+ public:
   // An icon for an action or page name ("home", "pesticide", "exit", ...).
   static QIcon Icon(const QString& name);
   // The picture of the splash and closing windows.

@@ -26,7 +26,8 @@ void TDataSetModel::Reset() {
   columns_.clear();
   if (dataset_ && dataset_->Active()) {
     if (wanted_.isEmpty()) {
-      for (int i = 0; i < dataset_->FieldCount(); ++i) columns_ << i;
+      for (int i = 0; i < dataset_->FieldCount(); ++i)
+        columns_ << i;
     } else {
       for (const QString& f : wanted_) {
         const int i = dataset_->FieldIndex(f);
@@ -44,7 +45,9 @@ int TDataSetModel::FieldColumn(const QString& field) const {
   return i < 0 ? -1 : columns_.indexOf(i);
 }
 
-int TDataSetModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : rows_; }
+int TDataSetModel::rowCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : rows_;
+}
 
 int TDataSetModel::columnCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(columns_.size());

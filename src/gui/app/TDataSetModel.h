@@ -11,7 +11,7 @@
 // and edits. Read only: edits go through the dataset.
 class TDataSetModel : public QAbstractTableModel {
   Q_OBJECT
-public:
+ public:
   explicit TDataSetModel(TDataSet* dataset, const QStringList& fields = {}, QObject* parent = nullptr);
   TDataSet* DataSet() const { return dataset_; }
   int FieldColumn(const QString& field) const; // -1 when not shown
@@ -21,7 +21,7 @@ public:
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
-private:
+ private:
   void Reset();
   QPointer<TDataSet> dataset_;
   QStringList wanted_;

@@ -6,6 +6,6 @@ class QWidget;
 
 // The core's messages as modal message boxes over the active window.
 class TGuiDialogs : public TDialogs {
-public:
+ public:
   int Show(TDialogKind kind, const QString& text, int buttons, int defaultButton) override;
 };

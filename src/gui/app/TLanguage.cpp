@@ -19,7 +19,9 @@ QList<std::pair<QString, QString>>& TLanguage::Table() {
   return table;
 }
 
-void TLanguage::Clear() { Table().clear(); }
+void TLanguage::Clear() {
+  Table().clear();
+}
 
 bool TLanguage::LoadTranslation(const QString& path) {
   Clear();
@@ -67,13 +69,16 @@ void TLanguage::TranslateForm(QWidget* form) {
       edit->setText(Translate(edit->text()));
       edit->setPlaceholderText(Translate(edit->placeholderText()));
     } else if (auto* tabs = qobject_cast<QTabWidget*>(w)) {
-      for (int i = 0; i < tabs->count(); ++i) tabs->setTabText(i, Translate(tabs->tabText(i)));
+      for (int i = 0; i < tabs->count(); ++i)
+        tabs->setTabText(i, Translate(tabs->tabText(i)));
     } else if (auto* box = qobject_cast<QToolBox*>(w)) {
-      for (int i = 0; i < box->count(); ++i) box->setItemText(i, Translate(box->itemText(i)));
+      for (int i = 0; i < box->count(); ++i)
+        box->setItemText(i, Translate(box->itemText(i)));
     } else if (auto* menu = qobject_cast<QMenu*>(w)) {
       menu->setTitle(Translate(menu->title()));
     } else if (auto* tree = qobject_cast<QTreeWidget*>(w)) {
-      for (QTreeWidgetItemIterator it(tree); *it; ++it) (*it)->setText(0, Translate((*it)->text(0)));
+      for (QTreeWidgetItemIterator it(tree); *it; ++it)
+        (*it)->setText(0, Translate((*it)->text(0)));
     }
     hint(w);
   }

@@ -9,7 +9,7 @@ class QWidget;
 // Translation of the designed English texts through "translation.lng"
 // (section [Texts], lines key=value). One table for the whole run.
 class TLanguage {
-public:
+ public:
   // Replaces the table by the pairs of the file; double quotes are removed
   // from each line before it is split at its first "=". False when the file
   // cannot be read (the table is then empty).
@@ -25,6 +25,6 @@ public:
   static void TranslateApplication();
   static QString CurrentLanguage() { return QStringLiteral("english"); }
 
-private:
+ private:
   static QList<std::pair<QString, QString>>& Table();
 };

@@ -10,7 +10,7 @@ class TDataSetModel;
 // shows as the pick, so every view of the dataset agrees.
 class TLookupCombo : public QComboBox {
   Q_OBJECT
-public:
+ public:
   explicit TLookupCombo(QWidget* parent = nullptr);
   void SetDataSet(TDataSet* dataset);
   TDataSet* DataSet() const { return dataset_; }
@@ -22,10 +22,10 @@ public:
   // Clears the pick without emitting KeyChanged.
   void ClearSelection();
 
-signals:
+ signals:
   void KeyChanged(int id);
 
-private:
+ private:
   void FollowDataSet();
   void Picked(int row);
   TDataSet* dataset_ = nullptr;

@@ -6,7 +6,7 @@
 // discarded: the event is abandoned, one line goes to stderr, the program goes on.
 class TZelvanApplication : public QApplication {
   Q_OBJECT
-public:
+ public:
   TZelvanApplication(int& argc, char** argv);
   bool notify(QObject* receiver, QEvent* event) override;
 };

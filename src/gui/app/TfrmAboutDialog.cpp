@@ -20,16 +20,17 @@ namespace {
 
 // A picture that shows the splash window when clicked.
 class TClickablePicture : public QLabel {
-public:
+ public:
   using QLabel::QLabel;
 
-protected:
+ protected:
   void mousePressEvent(QMouseEvent*) override {
     TfrmSplash splash(window());
     splash.setWindowModality(Qt::ApplicationModal);
     splash.setAttribute(Qt::WA_ShowModal);
     splash.show();
-    while (splash.isVisible()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    while (splash.isVisible())
+      QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
 };
 

@@ -7,13 +7,13 @@ class QTabWidget;
 // "About Zelvan": version and build, the makers, credits and licence.
 class TfrmAboutDialog : public QDialog {
   Q_OBJECT
-public:
+ public:
   explicit TfrmAboutDialog(QWidget* parent = nullptr);
   QTabWidget* Pages() const { return pages_; }
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   QTabWidget* pages_;
 };

@@ -8,11 +8,11 @@ class QProgressBar;
 // and a bar of seven steps.
 class TfrmAppClosing : public QWidget {
   Q_OBJECT
-public:
+ public:
   explicit TfrmAppClosing(QWidget* parent = nullptr);
   void Step();
   QProgressBar* ProgressBar() const { return progress_; }
 
-private:
+ private:
   QProgressBar* progress_;
 };

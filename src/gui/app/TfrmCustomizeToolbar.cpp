@@ -86,8 +86,8 @@ void TfrmCustomizeToolbar::Refill() {
   }
   shown_->clear();
   for (QAction* a : toolbar_->actions()) {
-    auto* item = new QListWidgetItem(a->isSeparator() ? QIcon() : a->icon(), a->isSeparator() ? SeparatorText : a->iconText(),
-                                     shown_);
+    auto* item = new QListWidgetItem(a->isSeparator() ? QIcon() : a->icon(),
+                                     a->isSeparator() ? SeparatorText : a->iconText(), shown_);
     item->setData(ActionRole, QVariant::fromValue(static_cast<QObject*>(a->isSeparator() ? nullptr : a)));
   }
 }

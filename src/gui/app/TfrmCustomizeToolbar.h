@@ -8,10 +8,10 @@ class QToolBar;
 // Chooses which actions the toolbar shows, in which order.
 class TfrmCustomizeToolbar : public QDialog {
   Q_OBJECT
-public:
+ public:
   TfrmCustomizeToolbar(QToolBar* toolbar, const QList<QAction*>& actions, QWidget* parent = nullptr);
 
-private:
+ private:
   void Refill();
   void Apply();
   QToolBar* toolbar_;

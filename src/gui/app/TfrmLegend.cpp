@@ -52,7 +52,9 @@ TfrmLegend::TfrmLegend(QWidget* parent) : QDialog(parent) {
   TLanguage::TranslateForm(this);
 }
 
-QFrame* TfrmLegend::Swatch(const char* name) { return findChild<QFrame*>(QLatin1String(name)); }
+QFrame* TfrmLegend::Swatch(const char* name) {
+  return findChild<QFrame*>(QLatin1String(name));
+}
 
 void TfrmLegend::ShowLegend(const QColor& defined, const QColor& undefined, const QColor& undefinedChoice,
                             const QColor& defaultValue, const QColor& constant) {

@@ -40,9 +40,9 @@
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QTimer>
 #include <QTabWidget>
 #include <QTableView>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolBox>
 #include <QToolButton>
@@ -97,9 +97,9 @@ TfrmMain::~TfrmMain() {
 QString TfrmMain::ReferenceDatabaseFolder() {
   const QString fromEnvironment = qEnvironmentVariable("ZELVAN_REFERENCE_DIR");
   const QString appDir = QCoreApplication::applicationDirPath();
-  for (const QString& folder : {fromEnvironment, appDir + QStringLiteral("/reference"),
-                                appDir + QStringLiteral("/../share/zelvan/reference"),
-                                appDir + QStringLiteral("/../../reference"), QStringLiteral(ZELVAN_REFERENCE_BUILD_DIR)}) {
+  for (const QString& folder :
+       {fromEnvironment, appDir + QStringLiteral("/reference"), appDir + QStringLiteral("/../share/zelvan/reference"),
+        appDir + QStringLiteral("/../../reference"), QStringLiteral(ZELVAN_REFERENCE_BUILD_DIR)}) {
     if (!folder.isEmpty() && QFileInfo::exists(folder + QLatin1Char('/') + FileNameOf(dkMain)))
       return QDir(folder).absolutePath();
   }
@@ -148,11 +148,12 @@ void TfrmMain::BuildActions() {
   actShowSelectionPanel->setVisible(false);
   make(actPesticideList, "actPesticideList", QStringLiteral("Pesticide reference list"),
        QStringLiteral("pesticidelist"));
-  for (QAction* a : {actPageHome, actPagePesticide, actPageApplication, actPageAquatic, actPageTerrestrial,
-                     actPageBees, actPageNTA, actPageGroundwater, actPageDietary})
+  for (QAction* a : {actPageHome, actPagePesticide, actPageApplication, actPageAquatic, actPageTerrestrial, actPageBees,
+                     actPageNTA, actPageGroundwater, actPageDietary})
     a->setProperty("category", QStringLiteral("page"));
   // Window actions: their shortcuts work wherever the focus is.
-  for (QAction* a : findChildren<QAction*>(Qt::FindDirectChildrenOnly)) addAction(a);
+  for (QAction* a : findChildren<QAction*>(Qt::FindDirectChildrenOnly))
+    addAction(a);
 
   connect(actPageHome, &QAction::triggered, this, [this] {
     if (manager_ && manager_->DataChanged) {
@@ -163,13 +164,21 @@ void TfrmMain::BuildActions() {
     }
     ShowPage(tsHome);
   });
-  const std::pair<QAction*, QWidget**> pages[] = {
-      {actPagePesticide, &tsPesticide}, {actPageApplication, &tsApplication}, {actPageAquatic, &tsAquatic},
-      {actPageTerrestrial, &tsTerrestrial}, {actPageBees, &tsBees}, {actPageNTA, &tsNTA},
-      {actPageGroundwater, &tsGroundwater}, {actPageDietary, &tsDietary}, {actResults, &tsResults},
-      {actCompare, &tsCompare}, {actConfigVariables, &tsConfigVars}, {actShowHelp, &tsHelp},
-      {actPesticideList, &tsPesticideList}};
-  for (const auto& [action, page] : pages) connect(action, &QAction::triggered, this, [this, page] { ShowPage(*page); });
+  const std::pair<QAction*, QWidget**> pages[] = {{actPagePesticide, &tsPesticide},
+                                                  {actPageApplication, &tsApplication},
+                                                  {actPageAquatic, &tsAquatic},
+                                                  {actPageTerrestrial, &tsTerrestrial},
+                                                  {actPageBees, &tsBees},
+                                                  {actPageNTA, &tsNTA},
+                                                  {actPageGroundwater, &tsGroundwater},
+                                                  {actPageDietary, &tsDietary},
+                                                  {actResults, &tsResults},
+                                                  {actCompare, &tsCompare},
+                                                  {actConfigVariables, &tsConfigVars},
+                                                  {actShowHelp, &tsHelp},
+                                                  {actPesticideList, &tsPesticideList}};
+  for (const auto& [action, page] : pages)
+    connect(action, &QAction::triggered, this, [this, page] { ShowPage(*page); });
   connect(actSelectDatabaseZELVAN, &QAction::triggered, this, [this] { SelectDatabase(dkMain); });
   connect(actSelectDatabaseAI, &QAction::triggered, this, [this] { SelectDatabase(dkAI); });
   connect(actShowProperties, &QAction::triggered, this, &TfrmMain::ShowProperties);
@@ -251,7 +260,8 @@ void TfrmMain::BuildNavigation() {
     for (const auto& entry : entries) {
       if (std::holds_alternative<const char*>(entry)) {
         auto* label = new QLabel(QLatin1String(std::get<const char*>(entry)), widget);
-        label->setObjectName(QStringLiteral("lblSection_") + QString::fromLatin1(std::get<const char*>(entry)).replace(' ', '_'));
+        label->setObjectName(QStringLiteral("lblSection_") +
+                             QString::fromLatin1(std::get<const char*>(entry)).replace(' ', '_'));
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
         label->setProperty("section", true);
@@ -409,8 +419,9 @@ QWidget* TfrmMain::BuildHomePage() {
   auto* assessments = new QGroupBox(QStringLiteral("Assessments"), tsScenSelect);
   assessments->setObjectName(QStringLiteral("gbAssessments"));
   auto* aLayout = new QGridLayout(assessments);
-  const char* headings[] = {"Assessment Type", "State Of Input Data", "Risk Analysis", "ETR1", "(ETR2)",
-                            "Physical Scenario", "Application Scheme", "Pesticide Characteristics", "Details"};
+  const char* headings[] = {"Assessment Type", "State Of Input Data", "Risk Analysis",      "ETR1",
+                            "(ETR2)",          "Physical Scenario",   "Application Scheme", "Pesticide Characteristics",
+                            "Details"};
   int column = 0;
   for (const char* h : headings) {
     auto* label = new QLabel(QLatin1String(h), assessments);
@@ -469,23 +480,24 @@ QWidget* TfrmMain::BuildVariablesPage() {
   QWidget* page = MakePage("tsConfigVars", QStringLiteral("Variables"), QStringLiteral("Variable Definition"));
   dbgVariables = new QTableView(page);
   dbgVariables->setObjectName(QStringLiteral("dbgVariables"));
-  dbgVariables->setModel(new TDataSetModel(data_.aqryVariables,
-                                           {"name", "label", "unit", "descr", "constant", "default", "range_min",
-                                            "range_max", "decimals", "precision"},
-                                           dbgVariables));
+  dbgVariables->setModel(new TDataSetModel(
+      data_.aqryVariables,
+      {"name", "label", "unit", "descr", "constant", "default", "range_min", "range_max", "decimals", "precision"},
+      dbgVariables));
   dbgVariables->setEditTriggers(QAbstractItemView::NoEditTriggers);
   dbgVariables->setSelectionBehavior(QAbstractItemView::SelectRows);
   dbgVariables->setSelectionMode(QAbstractItemView::SingleSelection);
   dbgVariables->horizontalHeader()->setStretchLastSection(true);
-  connect(dbgVariables, &QTableView::clicked, this, [this](const QModelIndex& i) { data_.aqryVariables->MoveTo(i.row()); });
+  connect(dbgVariables, &QTableView::clicked, this,
+          [this](const QModelIndex& i) { data_.aqryVariables->MoveTo(i.row()); });
   page->layout()->addWidget(dbgVariables);
   auto* navigator = new QWidget(page);
   navigator->setObjectName(QStringLiteral("navVariables"));
   auto* nav = new QHBoxLayout(navigator);
   TDataSet* ds = data_.aqryVariables;
   const std::pair<const char*, std::function<void()>> buttons[] = {
-      {"First", [ds] { ds->First(); }},   {"Prior", [ds] { ds->Prior(); }},   {"Next", [ds] { ds->Next(); }},
-      {"Last", [ds] { ds->Last(); }},     {"Edit", [ds] { ds->Edit(); }},     {"Post", [ds] { ds->Post(); }},
+      {"First", [ds] { ds->First(); }},   {"Prior", [ds] { ds->Prior(); }},    {"Next", [ds] { ds->Next(); }},
+      {"Last", [ds] { ds->Last(); }},     {"Edit", [ds] { ds->Edit(); }},      {"Post", [ds] { ds->Post(); }},
       {"Cancel", [ds] { ds->Cancel(); }}, {"Refresh", [ds] { ds->Requery(); }}};
   for (const auto& [caption, run] : buttons) {
     auto* b = new QPushButton(QLatin1String(caption), navigator);
@@ -533,8 +545,9 @@ void TfrmMain::BuildPages() {
   tsTerrestrial = BuildItemPage("tsTerrestrial", QStringLiteral("Terrestrial"),
                                 QStringLiteral("Physical Scenario: Terrestrial assessment input data"), data_.aqryTE,
                                 "frameManageItemTerrestrial", scen);
-  tsBees = BuildItemPage("tsBees", QStringLiteral("Bees"), QStringLiteral("Physical Scenario: Bees assessment input data"),
-                         data_.aqryBE, "frameManageItemBees", scen);
+  tsBees =
+      BuildItemPage("tsBees", QStringLiteral("Bees"), QStringLiteral("Physical Scenario: Bees assessment input data"),
+                    data_.aqryBE, "frameManageItemBees", scen);
   tsNTA = BuildItemPage("tsNTA", QStringLiteral("NTA"),
                         QStringLiteral("Physical Scenario: Non-Target Anthropod assessment input data"), data_.aqryNT,
                         "frameManageItemNTA", scen);
@@ -677,8 +690,8 @@ void TfrmMain::LoadDatabase(const QString& fileName, int kind) {
 }
 
 void TfrmMain::SelectDatabase(int kind) {
-  const QString title =
-      kind == dkMain ? QStringLiteral("Select ZELVAN database") : QStringLiteral("Select Active Ingredient (AI) database");
+  const QString title = kind == dkMain ? QStringLiteral("Select ZELVAN database")
+                                       : QStringLiteral("Select Active Ingredient (AI) database");
   const QString file = ChooseOpenFile(this, title, DatabaseFilter);
   if (file.isEmpty()) return;
   QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -694,9 +707,13 @@ void TfrmMain::SelectDatabase(int kind) {
 
 // ---------------------------------------------------------------- pages
 
-void TfrmMain::ShowPage(QWidget* page) { pcMain->setCurrentWidget(page); }
+void TfrmMain::ShowPage(QWidget* page) {
+  pcMain->setCurrentWidget(page);
+}
 
-QWidget* TfrmMain::CurrentPage() const { return pcMain->currentWidget(); }
+QWidget* TfrmMain::CurrentPage() const {
+  return pcMain->currentWidget();
+}
 
 void TfrmMain::ColourPageHeaders() {
   for (int i = 0; i < pcMain->count(); ++i) {
@@ -728,7 +745,9 @@ void TfrmMain::tsConfigVarsEnter() {
   dbgVariables->resizeColumnsToContents();
 }
 
-void TfrmMain::tsConfigVarsExit() { data_.aqryVariables->Close(); }
+void TfrmMain::tsConfigVarsExit() {
+  data_.aqryVariables->Close();
+}
 
 void TfrmMain::OpenDatabaseFolder(QLineEdit* edit) {
   const QFileInfo info(edit->text());
@@ -768,7 +787,8 @@ void TfrmMain::SaveToolbarLayout() const {
   QSaveFile file(ToolbarLayoutFile());
   if (!file.open(QIODevice::WriteOnly)) return;
   QStringList lines{QStringLiteral("zelvan-toolbar 1")};
-  for (QAction* a : ActionToolBar1->actions()) lines << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
+  for (QAction* a : ActionToolBar1->actions())
+    lines << (a->isSeparator() ? QStringLiteral("-") : a->objectName());
   file.write(lines.join(QLatin1Char('\n')).toUtf8() + '\n');
   file.commit();
 }
@@ -851,7 +871,8 @@ void TfrmMain::CleanUpOnClose() {
   TfrmAppClosing closingWindow(this);
   closingWindow.show();
   hide();
-  for (int i = 0; i < 7; ++i) closingWindow.Step();
+  for (int i = 0; i < 7; ++i)
+    closingWindow.Step();
   closing_ = true;
 }
 

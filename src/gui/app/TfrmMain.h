@@ -28,7 +28,7 @@ class Tdm;
 class TfrmMain : public QMainWindow {
   Q_OBJECT
 
-public:
+ public:
   // Runs the whole start-up sequence; the splash (optional) shows its progress.
   TfrmMain(Tdm& data, TfrmSplash* splash = nullptr, QWidget* parent = nullptr);
   ~TfrmMain() override;
@@ -76,7 +76,7 @@ public:
   TLookupCombo *lkpAI, *lkpAP, *lkpAQ, *lkpTE, *lkpGW, *lkpDI, *lkpBE, *lkpNT;
   QTableView* dbgVariables;
 
-protected:
+ protected:
   void closeEvent(QCloseEvent* event) override;
   void changeEvent(QEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -84,7 +84,7 @@ protected:
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   void BuildActions();
   void BuildMenus();
   void BuildToolbar();

@@ -9,7 +9,7 @@ class TPropertiesGUI;
 // over into the settings; Cancel takes nothing.
 class TfrmOptionsDialog : public QDialog {
   Q_OBJECT
-public:
+ public:
   TfrmOptionsDialog(TPropertiesGUI& properties, QWidget* parent = nullptr);
   QTreeWidget* OptionTree() const { return tree_; }
 
@@ -22,7 +22,7 @@ public:
 
   void accept() override;
 
-private:
+ private:
   bool* Setting(int id) const;
   TPropertiesGUI& properties_;
   QTreeWidget* tree_;

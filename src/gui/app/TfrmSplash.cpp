@@ -24,7 +24,8 @@ TfrmSplash::TfrmSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt:
   // Version: the first two numbers without leading zeros; build as formatted.
   const QStringList numbers = GetVersionString(4).split(QLatin1Char('.'));
   auto* lblVersion = new QLabel(QStringLiteral("Version:"), this);
-  auto* lblVersionNr = new QLabel(QStringLiteral("%1.%2").arg(numbers.value(0).toInt()).arg(numbers.value(1).toInt()), this);
+  auto* lblVersionNr =
+      new QLabel(QStringLiteral("%1.%2").arg(numbers.value(0).toInt()).arg(numbers.value(1).toInt()), this);
   lblVersionNr->setObjectName(QStringLiteral("lblVersion"));
   auto* lblBuild = new QLabel(QStringLiteral("Build:"), this);
   auto* lblBuildNr = new QLabel(numbers.value(3), this);

@@ -9,16 +9,16 @@ class QProgressBar;
 // start-up steps (0..11).
 class TfrmSplash : public QWidget {
   Q_OBJECT
-public:
+ public:
   explicit TfrmSplash(QWidget* parent = nullptr);
   // One start-up step done: advance the bar and repaint at once.
   void Step();
   QProgressBar* ProgressBar() const { return progress_; }
 
-protected:
+ protected:
   void mousePressEvent(QMouseEvent* event) override;
 
-private:
+ private:
   QLabel* picture_;
   QProgressBar* progress_;
 };

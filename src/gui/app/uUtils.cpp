@@ -20,7 +20,8 @@ const int VersionNumbers[4] = {ZELVAN_VERSION_MAJOR, ZELVAN_VERSION_MINOR, ZELVA
 QString GetVersionString(int count) {
   if (count <= 0 || count > 4) count = 4;
   QString text = QString::number(VersionNumbers[0]);
-  for (int i = 1; i < count; ++i) text += QStringLiteral(".%1").arg(VersionNumbers[i], 2, 10, QLatin1Char('0'));
+  for (int i = 1; i < count; ++i)
+    text += QStringLiteral(".%1").arg(VersionNumbers[i], 2, 10, QLatin1Char('0'));
   return text;
 }
 
@@ -124,7 +125,9 @@ int PosFrom(const QString& needle, const QString& text, int start) {
   return i < 0 ? 0 : i + 1;
 }
 
-TLed::TLed(QWidget* parent) : QWidget(parent) { setFixedSize(16, 16); }
+TLed::TLed(QWidget* parent) : QWidget(parent) {
+  setFixedSize(16, 16);
+}
 
 void TLed::SetLit(bool lit, const QColor& colour) {
   lit_ = lit;

@@ -49,17 +49,17 @@ inline const QColor COLOUR_CONSTANT(143, 183, 207);
 // A completeness lamp: dark when off; green, yellow or blue when lit.
 class TLed : public QWidget {
   Q_OBJECT
-public:
+ public:
   explicit TLed(QWidget* parent = nullptr);
   bool Lit() const { return lit_; }
   QColor LitColour() const { return colour_; }
   void SetLit(bool lit, const QColor& colour);
   QSize sizeHint() const override { return {16, 16}; }
 
-protected:
+ protected:
   void paintEvent(QPaintEvent* event) override;
 
-private:
+ private:
   bool lit_ = false;
   QColor colour_ = Qt::green;
 };
