@@ -8,7 +8,7 @@
 // GUI, stderr in the command-line tool, a script in the tests).
 enum class TDialogKind { Information, Warning, Error, Confirmation };
 
-enum TDialogButton : int { mbOK = 1, mbYes = 2, mbNo = 4, mbCancel = 8 };
+enum TDialogButton : int { mbOK = 1, mbYes = 2, mbNo = 4, mbCancel = 8, mbRetry = 16 };
 
 class TDialogs {
  public:

@@ -3,6 +3,7 @@
 #include <QString>
 
 class TDataSet;
+class TVariableValue;
 
 // How a bound editor shows the state of its value.
 enum class TValueColour { Defined, UndefinedChoice, Undefined };
@@ -18,4 +19,6 @@ class TValueControl {
   // 0: the colour follows the value's state; other tags keep their own colour.
   virtual int Tag() const = 0;
   virtual void SetValueColour(TValueColour colour) = 0;
+  // The value object is being destroyed: forget it.
+  virtual void DetachValue(const TVariableValue* /*value*/) {}
 };

@@ -38,7 +38,7 @@ class TVariable {
   double Constant = UNDEFINED_VALUE;
   double Default = UNDEFINED_VALUE;
   std::uint8_t Decimals = 255;
-  std::uint8_t Precision = 255;
+  mutable std::uint8_t Precision = 255; // the user may change how many digits are shown, at run time
   int ChoiceId = static_cast<int>(UNDEFINED_VALUE);
   int OptionId = 0;
   double RangeMin = -std::numeric_limits<double>::infinity();

@@ -10,6 +10,10 @@ TVariableValue::TVariableValue(const TVariable* variable)
                                                          : UNDEFINED_VALUE),
       Defined(Value != UNDEFINED_VALUE) {}
 
+TVariableValue::~TVariableValue() {
+  for (TValueControl* control : Controls) control->DetachValue(this);
+}
+
 void TVariableValue::AttachControl(TValueControl* control) {
   Controls.append(control);
 }

@@ -13,6 +13,9 @@ class TVariableValue {
  public:
   // Starts with the variable's constant, else its default, else -9999.
   explicit TVariableValue(const TVariable* variable);
+  ~TVariableValue();
+  TVariableValue(const TVariableValue&) = delete;
+  TVariableValue& operator=(const TVariableValue&) = delete;
 
   const TVariable* Variable; // not owned
   double Value;

@@ -146,3 +146,84 @@ QColor TArtwork::PageColour(const QString& page) {
       {"tsHelp", QColor(0x3090CF)}};
   return colours.value(page);
 }
+
+QPixmap TArtwork::RiskPicture(int index, int size) {
+  QPixmap pm(size, size);
+  pm.fill(Qt::transparent);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  const QRectF r(1.5, 1.5, size - 3, size - 3);
+  if (index == 7) {
+    // A magnifying glass.
+    const QRectF lens(size * 0.12, size * 0.12, size * 0.5, size * 0.5);
+    p.setPen(QPen(QColor(60, 60, 70), size * 0.09, Qt::SolidLine, Qt::RoundCap));
+    p.drawLine(QPointF(size * 0.55, size * 0.55), QPointF(size * 0.86, size * 0.86));
+    QRadialGradient glass(lens.center() - QPointF(lens.width() / 5, lens.height() / 5), lens.width() * 0.7);
+    glass.setColorAt(0, QColor(240, 250, 255));
+    glass.setColorAt(1, QColor(160, 200, 225));
+    p.setBrush(glass);
+    p.setPen(QPen(QColor(60, 60, 70), size * 0.07));
+    p.drawEllipse(lens);
+    return pm;
+  }
+  static const QColor Colours[] = {QColor(150, 150, 150), QColor(40, 170, 60),  QColor(245, 150, 20),
+                                   QColor(215, 40, 35),   QColor(50, 110, 200), QColor(140, 90, 50),
+                                   QColor(90, 100, 120)};
+  const QColor base = Colours[std::clamp(index, 0, 6)];
+  QRadialGradient g(r.center() - QPointF(r.width() / 4, r.height() / 4), r.width() * 0.8);
+  g.setColorAt(0, base.lighter(170));
+  g.setColorAt(0.5, base);
+  g.setColorAt(1, base.darker(160));
+  p.setBrush(g);
+  p.setPen(QPen(base.darker(180), 1));
+  p.drawEllipse(r);
+  // Meridians and the equator of the globe.
+  p.setBrush(Qt::NoBrush);
+  p.setPen(QPen(QColor(255, 255, 255, 90), std::max(1.0, size / 32.0)));
+  p.drawEllipse(QRectF(r.center().x() - r.width() / 4, r.top(), r.width() / 2, r.height()));
+  p.drawLine(QPointF(r.left(), r.center().y()), QPointF(r.right(), r.center().y()));
+  p.drawLine(QPointF(r.center().x(), r.top()), QPointF(r.center().x(), r.bottom()));
+  return pm;
+}
+
+QPixmap TArtwork::ScenarioPicture(const QString& page, const QSize& size) {
+  QPixmap pm(size);
+  const QColor colour = PageColour(page).isValid() ? PageColour(page) : QColor(0xB1CA93);
+  QPainter p(&pm);
+  p.setRenderHint(QPainter::Antialiasing);
+  QLinearGradient sky(0, 0, 0, size.height());
+  sky.setColorAt(0, QColor(0xf4, 0xf8, 0xee));
+  sky.setColorAt(1, colour.lighter(150));
+  p.fillRect(pm.rect(), sky);
+  const double w = size.width(), h = size.height();
+  // A field in cross-section: soil, crop rows and, depending on the page, water or a receptor.
+  p.fillRect(QRectF(0, h * 0.62, w, h * 0.38), QColor(0x8c, 0x6e, 0x4a));
+  p.fillRect(QRectF(0, h * 0.58, w, h * 0.05), QColor(0x5f, 0x8f, 0x3a));
+  p.setPen(QPen(QColor(0x3f, 0x6f, 0x2a), 3));
+  for (int i = 0; i < 8; ++i) p.drawLine(QPointF(w * 0.05 + i * w * 0.06, h * 0.58), QPointF(w * 0.05 + i * w * 0.06, h * 0.45));
+  if (page == QLatin1String("tsAquatic") || page == QLatin1String("tsDietary")) {
+    QPainterPath ditch;
+    ditch.moveTo(w * 0.62, h * 0.6);
+    ditch.lineTo(w * 0.7, h * 0.78);
+    ditch.lineTo(w * 0.86, h * 0.78);
+    ditch.lineTo(w * 0.94, h * 0.6);
+    ditch.closeSubpath();
+    p.fillPath(ditch, QColor(0x33, 0x66, 0x99));
+  }
+  if (page == QLatin1String("tsGroundwater"))
+    p.fillRect(QRectF(0, h * 0.85, w, h * 0.15), QColor(0x33, 0x66, 0x99, 200));
+  if (page == QLatin1String("tsBees") || page == QLatin1String("tsNTA")) {
+    p.setBrush(QColor(0xf0, 0xc0, 0x10));
+    p.setPen(QPen(Qt::black, 1.5));
+    p.drawEllipse(QRectF(w * 0.7, h * 0.25, w * 0.12, h * 0.08));
+    p.drawLine(QPointF(w * 0.74, h * 0.25), QPointF(w * 0.74, h * 0.33));
+    p.drawLine(QPointF(w * 0.78, h * 0.25), QPointF(w * 0.78, h * 0.33));
+  }
+  // Spray drift from a boom.
+  p.setPen(QPen(QColor(0x55, 0x55, 0x55), 3));
+  p.drawLine(QPointF(w * 0.05, h * 0.3), QPointF(w * 0.5, h * 0.3));
+  p.setPen(Qt::NoPen);
+  p.setBrush(QColor(0x9f, 0xc0, 0xe0, 120));
+  for (int i = 0; i < 5; ++i) p.drawEllipse(QRectF(w * 0.08 + i * w * 0.09, h * 0.31, w * 0.05, h * 0.12));
+  return pm;
+}

@@ -15,6 +15,8 @@ QMessageBox::StandardButton ToQt(int button) {
     return QMessageBox::No;
   case mbCancel:
     return QMessageBox::Cancel;
+  case mbRetry:
+    return QMessageBox::Retry;
   default:
     return QMessageBox::Ok;
   }
@@ -44,7 +46,7 @@ int TGuiDialogs::Show(TDialogKind kind, const QString& text, int buttons, int de
     break;
   }
   QMessageBox::StandardButtons qtButtons;
-  for (int b : {mbOK, mbYes, mbNo, mbCancel})
+  for (int b : {mbOK, mbYes, mbNo, mbCancel, mbRetry})
     if (buttons & b) qtButtons |= ToQt(b);
   box.setStandardButtons(qtButtons);
   box.setDefaultButton(ToQt(defaultButton));
@@ -55,6 +57,8 @@ int TGuiDialogs::Show(TDialogKind kind, const QString& text, int buttons, int de
     return mbNo;
   case QMessageBox::Cancel:
     return mbCancel;
+  case QMessageBox::Retry:
+    return mbRetry;
   default:
     return (buttons & mbOK) ? mbOK : defaultButton;
   }

@@ -9,10 +9,10 @@ TLookupCombo::TLookupCombo(QWidget* parent) : QComboBox(parent) {
   connect(this, &QComboBox::activated, this, &TLookupCombo::Picked);
 }
 
-void TLookupCombo::SetDataSet(TDataSet* dataset) {
+void TLookupCombo::SetDataSet(TDataSet* dataset, const QString& displayField) {
   dataset_ = dataset;
   delete model_;
-  model_ = new TDataSetModel(dataset, {QStringLiteral("name")}, this);
+  model_ = new TDataSetModel(dataset, {displayField}, this);
   setModel(model_);
   setModelColumn(0);
   setCurrentIndex(-1);

@@ -12,7 +12,7 @@ class TLookupCombo : public QComboBox {
   Q_OBJECT
  public:
   explicit TLookupCombo(QWidget* parent = nullptr);
-  void SetDataSet(TDataSet* dataset);
+  void SetDataSet(TDataSet* dataset, const QString& displayField = QStringLiteral("name"));
   TDataSet* DataSet() const { return dataset_; }
   // The id of the shown row; 0 when nothing is shown.
   int KeyValue() const { return key_; }

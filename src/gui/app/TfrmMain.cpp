@@ -16,6 +16,9 @@
 #include "data/TDialogs.h"
 #include "data/TManager.h"
 #include "data/Tdm.h"
+#include "workspace/TWorkspace.h"
+#include "workspace/TframeAssessment.h"
+#include "workspace/TframeManageItem.h"
 
 #include <QAction>
 #include <QApplication>
@@ -31,8 +34,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
+#include <QLocale>
 #include <QLockFile>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -156,29 +161,29 @@ void TfrmMain::BuildActions() {
     addAction(a);
 
   connect(actPageHome, &QAction::triggered, this, [this] {
-    if (manager_ && manager_->DataChanged) {
-      for (TDataSet* ds : {data_.aqryPRA, data_.aqryAI, data_.aqryAP, data_.aqryAQ, data_.aqryTE, data_.aqryGW,
-                           data_.aqryDI, data_.aqryBE, data_.aqryNT})
-        if (ds->Active()) ds->Requery();
+    if (manager_ && workspace_ && manager_->DataChanged) {
+      workspace_->RefreshLkpDatasets();
       manager_->DataChanged = false;
     }
+    UpdateAssessmentInfo();
     ShowPage(tsHome);
   });
-  const std::pair<QAction*, QWidget**> pages[] = {{actPagePesticide, &tsPesticide},
-                                                  {actPageApplication, &tsApplication},
-                                                  {actPageAquatic, &tsAquatic},
-                                                  {actPageTerrestrial, &tsTerrestrial},
-                                                  {actPageBees, &tsBees},
-                                                  {actPageNTA, &tsNTA},
-                                                  {actPageGroundwater, &tsGroundwater},
-                                                  {actPageDietary, &tsDietary},
-                                                  {actResults, &tsResults},
-                                                  {actCompare, &tsCompare},
-                                                  {actConfigVariables, &tsConfigVars},
-                                                  {actShowHelp, &tsHelp},
+  // A topic page opens on the item of the home selection.
+  const std::tuple<QAction*, QWidget**, int> topicPages[] = {
+      {actPagePesticide, &tsPesticide, ttPesticide},       {actPageApplication, &tsApplication, ttApplication},
+      {actPageAquatic, &tsAquatic, ttAquatic},             {actPageTerrestrial, &tsTerrestrial, ttTerrestrial},
+      {actPageBees, &tsBees, ttBees},                      {actPageNTA, &tsNTA, ttNTA},
+      {actPageGroundwater, &tsGroundwater, ttGroundwater}, {actPageDietary, &tsDietary, ttDietary}};
+  for (const auto& [action, page, topic] : topicPages)
+    connect(action, &QAction::triggered, this, [this, page = page, topic = topic] {
+      if (workspace_ && manager_ && manager_->CurrentPRA)
+        TWorkspace::SelectLookupItem(workspace_->ItemFrame(topic)->dbLkp, manager_->CurrentPRA->GetTopicId(topic));
+      ShowPage(*page);
+    });
+  const std::pair<QAction*, QWidget**> pages[] = {{actResults, &tsResults},        {actCompare, &tsCompare},
+                                                  {actConfigVariables, &tsConfigVars}, {actShowHelp, &tsHelp},
                                                   {actPesticideList, &tsPesticideList}};
-  for (const auto& [action, page] : pages)
-    connect(action, &QAction::triggered, this, [this, page] { ShowPage(*page); });
+  for (const auto& [action, page] : pages) connect(action, &QAction::triggered, this, [this, page] { ShowPage(*page); });
   connect(actSelectDatabaseZELVAN, &QAction::triggered, this, [this] { SelectDatabase(dkMain); });
   connect(actSelectDatabaseAI, &QAction::triggered, this, [this] { SelectDatabase(dkAI); });
   connect(actShowProperties, &QAction::triggered, this, &TfrmMain::ShowProperties);
@@ -238,7 +243,7 @@ void TfrmMain::BuildToolbar() {
   ActionToolBar1 = addToolBar(QStringLiteral("Toolbar"));
   ActionToolBar1->setObjectName(QStringLiteral("ActionToolBar1"));
   ActionToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-  ActionToolBar1->setIconSize(QSize(32, 32));
+  ActionToolBar1->setIconSize(QSize(24, 24));
   ActionToolBar1->setMovable(false);
   ActionToolBar1->addAction(actPageHome);
   ActionToolBar1->addSeparator();
@@ -356,21 +361,22 @@ QWidget* TfrmMain::BuildHomePage() {
        QStringLiteral("Select ZELVAN Database"), actSelectDatabaseZELVAN, 0, QStringLiteral("ZELVAN"));
   edit(edtDatabaseAI, "edtDatabaseAI", QStringLiteral("[select an AI database]"),
        QStringLiteral("Select Active Ingredient Database"), actSelectDatabaseAI, 1, QStringLiteral("AI"));
-  top->addWidget(database, 3);
+  database->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Maximum);
+  top->addWidget(database, 3, Qt::AlignTop);
 
-  auto* praFrame = new QGroupBox(QStringLiteral("Manage Pesticide Risk Assessment"), body);
-  praFrame->setObjectName(QStringLiteral("frameManagePRA"));
+  auto* praFrame = new QWidget(body);
   auto* praLayout = new QHBoxLayout(praFrame);
-  lbPRA = new QListView(praFrame);
-  lbPRA->setObjectName(QStringLiteral("lbItems"));
-  auto* praModel = new TDataSetModel(data_.aqryPRA, {QStringLiteral("name")}, lbPRA);
-  lbPRA->setModel(praModel);
-  lbPRA->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  lbPRA->setMaximumHeight(72);
-  connect(lbPRA, &QListView::clicked, this, [this](const QModelIndex& i) { data_.aqryPRA->MoveTo(i.row()); });
-  praLayout->addWidget(lbPRA);
+  praLayout->setContentsMargins(0, 0, 0, 0);
+  frameManagePRA = new TframeManageItem(praFrame);
+  frameManagePRA->setObjectName(QStringLiteral("frameManagePRA"));
+  frameManagePRA->setTitle(QStringLiteral("Manage Pesticide Risk Assessment"));
+  praLayout->addWidget(frameManagePRA, 1);
   auto* save = new QPushButton(TArtwork::Icon(QStringLiteral("save")), QStringLiteral("Save"), praFrame);
   save->setObjectName(QStringLiteral("btnSavePRA"));
+  save->setToolTip(QStringLiteral("Save the current selection in the chosen PRA"));
+  connect(save, &QPushButton::clicked, this, [this] {
+    if (workspace_) workspace_->btnSavePRAClick();
+  });
   praLayout->addWidget(save, 0, Qt::AlignTop);
   top->addWidget(praFrame, 2);
   layout->addLayout(top);
@@ -397,10 +403,14 @@ QWidget* TfrmMain::BuildHomePage() {
                {&lkpNT, "lkpNT", "NTA", data_.aqryNT, actPageNTA}};
   int n = 0;
   for (const auto& item : items) {
-    auto* box = new QGroupBox(QLatin1String(item.Caption), tsScenSelect);
+    auto* box = new QWidget(tsScenSelect);
     box->setObjectName(QStringLiteral("gb") + QLatin1String(item.Name).mid(3));
     auto* boxLayout = new QHBoxLayout(box);
-    boxLayout->setContentsMargins(4, 2, 4, 4);
+    boxLayout->setContentsMargins(0, 0, 0, 0);
+    boxLayout->setSpacing(2);
+    auto* caption = new QLabel(QLatin1String(item.Caption), box);
+    caption->setObjectName(QStringLiteral("lblLkp") + QLatin1String(item.Name).mid(3));
+    lookups->addWidget(caption, 2 * (n / 4), n % 4);
     *item.Lookup = new TLookupCombo(box);
     (*item.Lookup)->setObjectName(QLatin1String(item.Name));
     (*item.Lookup)->SetDataSet(item.DataSet);
@@ -412,25 +422,29 @@ QWidget* TfrmMain::BuildHomePage() {
     go->setIconSize(QSize(16, 16));
     go->setAutoRaise(true);
     boxLayout->addWidget(go);
-    lookups->addWidget(box, n / 4, n % 4);
+    lookups->addWidget(box, 2 * (n / 4) + 1, n % 4);
     ++n;
   }
   selLayout->addLayout(lookups);
   auto* assessments = new QGroupBox(QStringLiteral("Assessments"), tsScenSelect);
   assessments->setObjectName(QStringLiteral("gbAssessments"));
   auto* aLayout = new QGridLayout(assessments);
-  const char* headings[] = {"Assessment Type", "State Of Input Data", "Risk Analysis",      "ETR1",
-                            "(ETR2)",          "Physical Scenario",   "Application Scheme", "Pesticide Characteristics",
-                            "Details"};
-  int column = 0;
-  for (const char* h : headings) {
-    auto* label = new QLabel(QLatin1String(h), assessments);
-    label->setStyleSheet(QStringLiteral("font-weight: bold;"));
-    aLayout->addWidget(label, 0, column++);
-  }
+  aLayout->setContentsMargins(4, 4, 4, 4);
+  aLayout->setVerticalSpacing(2);
+  aLayout->addWidget(TframeAssessment::BuildHeading(assessments), 0, 0);
+  const int column = 1;
   auto* panels = new QWidget(assessments);
   panels->setObjectName(QStringLiteral("pnlAssessments"));
-  new QVBoxLayout(panels);
+  auto* panelLayout = new QVBoxLayout(panels);
+  panelLayout->setContentsMargins(0, 0, 0, 0);
+  panelLayout->setSpacing(0);
+  for (const char* name : {"frameAssessmentAquatic", "frameAssessmentTerrestrial", "frameAssessmentBees",
+                           "frameAssessmentNTA", "frameAssessmentGroundwater", "frameAssessmentDietary"}) {
+    auto* frame = new TframeAssessment(panels);
+    frame->setObjectName(QLatin1String(name));
+    panelLayout->addWidget(frame);
+  }
+  panelLayout->addStretch();
   aLayout->addWidget(panels, 1, 0, 1, column);
   aLayout->setRowStretch(1, 1);
   selLayout->addWidget(assessments, 1);
@@ -448,32 +462,148 @@ QWidget* TfrmMain::BuildHomePage() {
   return page;
 }
 
-QWidget* TfrmMain::BuildItemPage(const char* name, const QString& caption, const QString& header, TDataSet* dataset,
-                                 const char* frameName, const QString& groupCaption) {
+QWidget* TfrmMain::MakeBox(const char* name, QWidget* parent) {
+  auto* scroll = new QScrollArea(parent);
+  scroll->setObjectName(QLatin1String(name) + QStringLiteral("_scroll"));
+  scroll->setWidgetResizable(true);
+  scroll->setFrameShape(QFrame::NoFrame);
+  auto* box = new QWidget(scroll);
+  box->setObjectName(QLatin1String(name));
+  auto* layout = new QVBoxLayout(box);
+  layout->setContentsMargins(2, 2, 2, 2);
+  layout->setSpacing(4);
+  layout->addStretch();
+  scroll->setWidget(box);
+  return scroll;
+}
+
+QWidget* TfrmMain::BuildTopicPage(const char* name, const QString& caption, const QString& header,
+                                  const char* frameName, const QString& groupCaption) {
   QWidget* page = MakePage(name, caption, header);
+  const QString pageName = QLatin1String(name);
   auto* body = new QWidget(page);
   auto* layout = new QHBoxLayout(body);
-  auto* frame = new QGroupBox(groupCaption, body);
+  auto* left = new QVBoxLayout;
+  auto* frame = new TframeManageItem(body);
   frame->setObjectName(QLatin1String(frameName));
-  auto* frameLayout = new QVBoxLayout(frame);
-  auto* list = new QListView(frame);
-  list->setObjectName(QStringLiteral("lbItems"));
-  list->setModel(new TDataSetModel(dataset, {QStringLiteral("name")}, list));
-  list->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  connect(list, &QListView::clicked, this, [dataset](const QModelIndex& i) { dataset->MoveTo(i.row()); });
-  connect(dataset, &TDataSet::CurrentChanged, list, [list, dataset] {
-    if (dataset->RecNo() >= 0) list->setCurrentIndex(list->model()->index(dataset->RecNo(), 0));
-  });
-  frameLayout->addWidget(list);
-  frame->setFixedWidth(260);
-  layout->addWidget(frame);
-  auto* values = new QGroupBox(QStringLiteral("Input data"), body);
-  values->setObjectName(QStringLiteral("gbInput_") + QLatin1String(name));
-  auto* valuesLayout = new QVBoxLayout(values);
-  valuesLayout->addStretch();
-  layout->addWidget(values, 1);
+  frame->setTitle(groupCaption);
+  frame->setFixedWidth(280);
+  left->addWidget(frame);
+  left->addStretch();
+  layout->addLayout(left);
+  auto* input = new QGroupBox(QStringLiteral("Input data"), body);
+  input->setObjectName(QStringLiteral("gbInput_") + pageName);
+  auto* inputLayout = new QHBoxLayout(input);
+  if (pageName == QLatin1String("tsPesticide") || pageName == QLatin1String("tsApplication")) {
+    const bool pesticide = pageName == QLatin1String("tsPesticide");
+    auto* splitter = new QSplitter(input);
+    splitter->setObjectName(pesticide ? QStringLiteral("splPE") : QStringLiteral("splAP"));
+    splitter->addWidget(MakeBox(pesticide ? "PE_box_left" : "AP_box_left", splitter));
+    splitter->addWidget(MakeBox(pesticide ? "PE_box_right" : "AP_box_right", splitter));
+    inputLayout->addWidget(splitter);
+  } else {
+    const char* boxName = pageName == QLatin1String("tsAquatic")       ? "AQ_box"
+                          : pageName == QLatin1String("tsTerrestrial") ? "TE_box"
+                          : pageName == QLatin1String("tsBees")        ? "BE_box"
+                          : pageName == QLatin1String("tsNTA")         ? "NT_box"
+                          : pageName == QLatin1String("tsGroundwater") ? "GW_box"
+                                                                       : "DI_box";
+    QWidget* box = MakeBox(boxName, input);
+    box->setMinimumWidth(360);
+    if (pageName == QLatin1String("tsGroundwater")) {
+      auto* column = new QVBoxLayout;
+      column->addWidget(BuildSorelPanel(input));
+      column->addWidget(box, 1);
+      inputLayout->addLayout(column, 1);
+    } else if (pageName == QLatin1String("tsDietary")) {
+      inputLayout->addWidget(box, 1);
+      auto* side = new QGroupBox(QStringLiteral("values derived from other scenarios"), input);
+      side->setObjectName(QStringLiteral("gbDerived"));
+      auto* sideLayout = new QVBoxLayout(side);
+      auto* form = new QFormLayout;
+      const std::tuple<const char*, const char*, const char*> rows[] = {{"PECgw", "(GW)", "edtPECGW_gw"},
+                                                                        {"PECn water", "(AQ)", "edtPECnwater_aq"}};
+      for (const auto& [label, note, objectName] : rows) {
+        auto* row = new QHBoxLayout;
+        auto* e = new QLineEdit(QStringLiteral("undefined"), side);
+        e->setObjectName(QLatin1String(objectName));
+        e->setReadOnly(true);
+        row->addWidget(e);
+        row->addWidget(new QLabel(QLatin1String(note), side));
+        form->addRow(QLatin1String(label), row);
+      }
+      sideLayout->addLayout(form);
+      auto* hint = new QLabel(QStringLiteral("User defined values will over-rule these calculated values."), side);
+      hint->setWordWrap(true);
+      sideLayout->addWidget(hint);
+      sideLayout->addStretch();
+      inputLayout->addWidget(side);
+    } else {
+      box->setMaximumWidth(360);
+      inputLayout->addWidget(box);
+      auto* side = new QGroupBox(QStringLiteral("Input parameters physical description"), input);
+      side->setObjectName(QStringLiteral("gbPicture"));
+      auto* sideLayout = new QVBoxLayout(side);
+      auto* picture = new QLabel(side);
+      picture->setObjectName(QStringLiteral("imgScenario"));
+      picture->setPixmap(TArtwork::ScenarioPicture(pageName, QSize(320, 220)));
+      picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+      sideLayout->addWidget(picture);
+      sideLayout->addStretch();
+      inputLayout->addWidget(side, 1);
+    }
+  }
+  layout->addWidget(input, 1);
   page->layout()->addWidget(body);
   return page;
+}
+
+QWidget* TfrmMain::BuildSorelPanel(QWidget* parent) {
+  auto* panel = new QGroupBox(QStringLiteral("Sorel metamodel"), parent);
+  panel->setObjectName(QStringLiteral("gbSorel"));
+  auto* layout = new QHBoxLayout(panel);
+  auto* form = new QFormLayout;
+  auto* lookup = new TLookupCombo(panel);
+  lookup->setObjectName(QStringLiteral("dblkpSorelMeta"));
+  lookup->SetDataSet(data_.aqrySOREL_meta, QStringLiteral("label"));
+  form->addRow(QStringLiteral("meta model"), lookup);
+  auto* descr = new QPlainTextEdit(panel);
+  descr->setObjectName(QStringLiteral("mmRegionDescr"));
+  descr->setReadOnly(true);
+  descr->setMaximumHeight(48);
+  form->addRow(QStringLiteral("Description"), descr);
+  layout->addLayout(form, 1);
+  auto* values = new QGroupBox(QStringLiteral("Resulting values"), panel);
+  auto* valuesLayout = new QFormLayout(values);
+  QList<QLabel*> labels;
+  for (const char* c : {"a0", "a1", "a2"}) {
+    auto* l = new QLabel(values);
+    l->setObjectName(QStringLiteral("lbl") + QLatin1String(c));
+    valuesLayout->addRow(QLatin1String(c), l);
+    labels << l;
+  }
+  auto* copy = new QPushButton(QStringLiteral("Copy >>"), values);
+  copy->setObjectName(QStringLiteral("btnCopy"));
+  connect(copy, &QPushButton::clicked, this, [this] {
+    if (workspace_) workspace_->btnCopyClick();
+  });
+  valuesLayout->addRow(copy);
+  layout->addWidget(values);
+  TDataSet* ds = data_.aqrySOREL_meta;
+  const auto show = [ds, descr, labels] {
+    const bool row = ds->Active() && ds->RecNo() >= 0;
+    descr->setPlainText(row ? ds->AsString(QStringLiteral("region_descr")) : QString());
+    const char* columns[] = {"a0", "a1", "a2"};
+    for (int i = 0; i < 3; ++i)
+      labels[i]->setText(row && !ds->IsNull(QLatin1String(columns[i]))
+                             ? QLocale().toString(ds->AsFloat(QLatin1String(columns[i])), 'f', 2)
+                             : QString());
+  };
+  connect(ds, &TDataSet::CurrentChanged, panel, show);
+  connect(lookup, &TLookupCombo::KeyChanged, this, [this] {
+    if (manager_) manager_->DataChanged = true;
+  });
+  return panel;
 }
 
 QWidget* TfrmMain::BuildVariablesPage() {
@@ -531,32 +661,36 @@ void TfrmMain::BuildPages() {
   setCentralWidget(central);
 
   tsHome = BuildHomePage();
-  tsPesticide = BuildItemPage("tsPesticide", QStringLiteral("Pesticide"), QStringLiteral("Pesticide Characteristics"),
-                              data_.aqryAI, "frameManageItemAI", QStringLiteral("Manage Pesticide"));
+  tsPesticide = BuildTopicPage("tsPesticide", QStringLiteral("Pesticide"), QStringLiteral("Pesticide Characteristics"),
+                               "frameManageItemAI", QStringLiteral("Select and Manage Active Ingredients"));
   auto* restore = new QPushButton(QStringLiteral("Restore values"), tsPesticide);
-  restore->setObjectName(QStringLiteral("btnRestorePesticide"));
+  restore->setObjectName(QStringLiteral("btnRestore"));
+  restore->setToolTip(QStringLiteral("Restore the original parameter values as in database"));
+  connect(restore, &QPushButton::clicked, this, [this] {
+    if (workspace_) workspace_->btnRestoreClick();
+  });
   tsPesticide->findChild<QGroupBox*>(QStringLiteral("frameManageItemAI"))->layout()->addWidget(restore);
-  tsApplication = BuildItemPage("tsApplication", QStringLiteral("Application"), QStringLiteral("Application Scheme"),
-                                data_.aqryAP, "frameManageItemApplication", QStringLiteral("Manage Application"));
-  const QString scen = QStringLiteral("Manage Scenario");
-  tsAquatic = BuildItemPage("tsAquatic", QStringLiteral("Aquatic"),
-                            QStringLiteral("Physical Scenario: Aquatic assessment input data"), data_.aqryAQ,
-                            "frameManageItemAquatic", scen);
-  tsTerrestrial = BuildItemPage("tsTerrestrial", QStringLiteral("Terrestrial"),
-                                QStringLiteral("Physical Scenario: Terrestrial assessment input data"), data_.aqryTE,
-                                "frameManageItemTerrestrial", scen);
-  tsBees =
-      BuildItemPage("tsBees", QStringLiteral("Bees"), QStringLiteral("Physical Scenario: Bees assessment input data"),
-                    data_.aqryBE, "frameManageItemBees", scen);
-  tsNTA = BuildItemPage("tsNTA", QStringLiteral("NTA"),
-                        QStringLiteral("Physical Scenario: Non-Target Anthropod assessment input data"), data_.aqryNT,
-                        "frameManageItemNTA", scen);
-  tsGroundwater = BuildItemPage("tsGroundwater", QStringLiteral("Groundwater"),
-                                QStringLiteral("Physical Scenario: Groundwater assessment input data"), data_.aqryGW,
-                                "frameManageItemGroundwater", scen);
-  tsDietary = BuildItemPage("tsDietary", QStringLiteral("Dietary"),
-                            QStringLiteral("Physical Scenario: Dietary assessment input data"), data_.aqryDI,
-                            "frameManageItemDietary", scen);
+  tsApplication =
+      BuildTopicPage("tsApplication", QStringLiteral("Application"), QStringLiteral("Application Scheme"),
+                     "frameManageItemApplication", QStringLiteral("Select and Manage Application Scenarios"));
+  tsAquatic = BuildTopicPage("tsAquatic", QStringLiteral("Aquatic"),
+                             QStringLiteral("Physical Scenario: Aquatic assessment input data"),
+                             "frameManageItemAquatic", QStringLiteral("Select and Manage Aquatic Scenarios"));
+  tsTerrestrial = BuildTopicPage("tsTerrestrial", QStringLiteral("Terrestrial"),
+                                 QStringLiteral("Physical Scenario: Terrestrial assessment input data"),
+                                 "frameManageItemTerrestrial", QStringLiteral("Select and Manage Terrestrial Scenarios"));
+  tsBees = BuildTopicPage("tsBees", QStringLiteral("Bees"),
+                          QStringLiteral("Physical Scenario: Bees assessment input data"), "frameManageItemBees",
+                          QStringLiteral("Select and Manage Bee Scenarios"));
+  tsNTA = BuildTopicPage("tsNTA", QStringLiteral("NTA"),
+                         QStringLiteral("Physical Scenario: Non-Target Anthropod assessment input data"),
+                         "frameManageItemNTA", QStringLiteral("Select and Manage NTA Scenarios"));
+  tsGroundwater = BuildTopicPage("tsGroundwater", QStringLiteral("Groundwater"),
+                                 QStringLiteral("Physical Scenario: Groundwater assessment input data"),
+                                 "frameManageItemGroundwater", QStringLiteral("Select and Manage Groundwater Scenarios"));
+  tsDietary = BuildTopicPage("tsDietary", QStringLiteral("Dietary"),
+                             QStringLiteral("Physical Scenario: Dietary assessment input data"),
+                             "frameManageItemDietary", QStringLiteral("Select and Manage Dietary Scenarios"));
   tsResults = MakePage("tsResults", QStringLiteral("Results"), QStringLiteral("Results: "));
   tsCompare = MakePage("tsCompare", QStringLiteral("Compare"), QStringLiteral("Compare Pesticide Risk Assessments"));
   tsConfigVars = BuildVariablesPage();
@@ -575,6 +709,7 @@ void TfrmMain::BuildPages() {
     QWidget* now = pcMain->currentWidget();
     if (previousPage_ == tsConfigVars && now != tsConfigVars) tsConfigVarsExit();
     if (now == tsConfigVars) tsConfigVarsEnter();
+    if (now == tsHome && previousPage_ && previousPage_ != tsHome) UpdateAssessmentInfo();
     previousPage_ = now;
   });
 }
@@ -638,6 +773,8 @@ void TfrmMain::FormCreate(TfrmSplash* splash) {
   LoadToolbarLayout();
   step();
   manager_ = std::make_unique<TManager>(data_);
+  workspace_ = new TWorkspace(*this, data_, *manager_);
+  workspace_->SetupFrames();
   step();
 
   if (properties_->LoadInputDatabase && !properties_->DatabaseNameZELVAN.trimmed().isEmpty())
@@ -660,6 +797,8 @@ void TfrmMain::FormCreate(TfrmSplash* splash) {
     step();
     step();
     ColourPageHeaders();
+    if (firstStart) workspace_->SelectReferenceItems();
+    UpdateAssessmentInfo();
   } else {
     ColourPageHeaders();
   }
@@ -672,11 +811,19 @@ void TfrmMain::LoadDatabase(const QString& fileName, int kind) {
   switch (kind) {
   case dkMain:
     if (!manager_->ConnectMainDatabase(fileName)) return;
+    if (data_.IsConnected(dkAI)) {
+      workspace_->BuildVariableFrames();
+      workspace_->BindVariableFrames(manager_->EditPRA.get());
+    }
     edtDatabaseZELVAN->setText(fileName);
     properties_->DatabaseNameZELVAN = fileName;
     break;
   case dkAI:
     if (!manager_->ConnectAIDatabase(fileName)) return;
+    if (data_.IsConnected(dkMain)) {
+      workspace_->BuildVariableFrames();
+      workspace_->BindVariableFrames(manager_->EditPRA.get());
+    }
     edtDatabaseAI->setText(fileName);
     properties_->DatabaseNameAI = fileName;
     break;
@@ -697,7 +844,8 @@ void TfrmMain::SelectDatabase(int kind) {
   QApplication::setOverrideCursor(Qt::WaitCursor);
   try {
     LoadDatabase(file, kind);
-    if (data_.aqryPRA->Active()) data_.aqryPRA->First();
+    if (data_.aqryPRA->Active()) frameManagePRA->SelectFirst();
+    UpdateAssessmentInfo();
   } catch (...) {
     QApplication::restoreOverrideCursor();
     throw;
@@ -709,6 +857,10 @@ void TfrmMain::SelectDatabase(int kind) {
 
 void TfrmMain::ShowPage(QWidget* page) {
   pcMain->setCurrentWidget(page);
+}
+
+void TfrmMain::UpdateAssessmentInfo() {
+  if (workspace_) workspace_->UpdateAssessmentInfo();
 }
 
 QWidget* TfrmMain::CurrentPage() const {
@@ -830,7 +982,7 @@ void TfrmMain::FormActivate() {
     setGeometry(pos.Left, pos.Top, pos.Width, pos.Height);
     positionApplied_ = true;
   }
-  if (CurrentPage() == tsHome && lbPRA->isVisible()) lbPRA->setFocus();
+  if (CurrentPage() == tsHome && frameManagePRA->isVisible()) frameManagePRA->dbLkp->setFocus();
 }
 
 void TfrmMain::changeEvent(QEvent* event) {

@@ -21,6 +21,8 @@ class TManager;
 class TPropertiesGUI;
 class TfrmLegend;
 class TfrmSplash;
+class TWorkspace;
+class TframeManageItem;
 class Tdm;
 
 // The main window: pages without tabs, navigation bar, menu, toolbar, and the
@@ -70,11 +72,14 @@ class TfrmMain : public QMainWindow {
   QToolBox* nbNavigation;
   QToolBar* ActionToolBar1;
   QLineEdit *edtDatabaseZELVAN, *edtDatabaseAI;
-  QListView* lbPRA;
   QTabWidget* pcApplication;
   QWidget *tsScenSelect, *tsASB;
   TLookupCombo *lkpAI, *lkpAP, *lkpAQ, *lkpTE, *lkpGW, *lkpDI, *lkpBE, *lkpNT;
   QTableView* dbgVariables;
+  TframeManageItem* frameManagePRA;
+  TWorkspace* Workspace() const { return workspace_; }
+  // Selects the home items from the current PRA, recalculates and refreshes the panels.
+  void UpdateAssessmentInfo();
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -92,8 +97,10 @@ class TfrmMain : public QMainWindow {
   void BuildPages();
   QWidget* MakePage(const char* name, const QString& caption, const QString& header);
   QWidget* BuildHomePage();
-  QWidget* BuildItemPage(const char* name, const QString& caption, const QString& header, TDataSet* dataset,
-                         const char* frameName, const QString& groupCaption);
+  QWidget* BuildTopicPage(const char* name, const QString& caption, const QString& header, const char* frameName,
+                          const QString& groupCaption);
+  QWidget* MakeBox(const char* name, QWidget* parent);
+  QWidget* BuildSorelPanel(QWidget* parent);
   QWidget* BuildVariablesPage();
   void FormCreate(TfrmSplash* splash);
   void FormActivate();
@@ -112,6 +119,7 @@ class TfrmMain : public QMainWindow {
   std::unique_ptr<TManager> manager_;
   std::unique_ptr<QLockFile> instanceLock_;
   TfrmLegend* legend_ = nullptr;
+  TWorkspace* workspace_ = nullptr;
   bool terminateRequested_ = false;
   bool closing_ = false;
   bool activated_ = false;
