@@ -39,7 +39,17 @@ struct TFakeControl : TValueControl {
   int tag = 0;
   TValueColour colour = TValueColour::Undefined;
   int colourings = 0;
+  QList<TVariableValue*> values;
   TFakeControl(TDataSet* d, QString f) : ds(d), field(std::move(f)) {}
+  // Like the real editor, it leaves its values when it goes.
+  ~TFakeControl() override {
+    for (TVariableValue* v : values) v->DetachControl(this);
+  }
+  void Attach(TVariableValue* v) {
+    values << v;
+    v->AttachControl(this);
+  }
+  void DetachValue(const TVariableValue* v) override { values.removeAll(const_cast<TVariableValue*>(v)); }
   TDataSet* DataSet() const override { return ds; }
   QString FieldName() const override { return field; }
   int Tag() const override { return tag; }
@@ -148,7 +158,7 @@ TEST_F(Topics, BoundValueWritesThroughToTheFileAndClearsToNull) {
   edit.Aquatic->Scenario->LoadFromRow(*data.aqryAQ);
   TVariableValue* v = edit.Aquatic->Scenario->FindValue("V");
   TFakeControl control(data.aqryAQ, "V");
-  v->AttachControl(&control);
+  control.Attach(v);
 
   edit.Aquatic->Scenario->SetValue("V", 42.5);
   EXPECT_TRUE(v->Defined);
@@ -158,6 +168,7 @@ TEST_F(Topics, BoundValueWritesThroughToTheFileAndClearsToNull) {
   // Close everything, then read the file through another connection.
   const QString path = main.Path();
   v->DetachControl(&control);
+  control.values.clear();
   manager.CurrentPRA.reset();
   manager.EditPRA.reset();
   data.aqryAQ->Close();
@@ -170,7 +181,7 @@ TEST_F(Topics, ClearingABoundValueWritesNullNeverTheSentinel) {
   TTopic& topic = *edit.Aquatic->Scenario;
   topic.LoadFromRow(*data.aqryAQ);
   TFakeControl control(data.aqryAQ, "V");
-  topic.FindValue("V")->AttachControl(&control);
+  control.Attach(topic.FindValue("V"));
   topic.ClearValues({vtInput});
   EXPECT_FALSE(topic.FindValue("V")->Defined);
   EXPECT_EQ(control.colour, TValueColour::Undefined);
@@ -181,7 +192,7 @@ TEST_F(Topics, ClearingABoundValueWritesNullNeverTheSentinel) {
   TPRA& editPra = *manager.EditPRA;
   TFakeControl kom(data.aqryAI, "KOM");
   ASSERT_TRUE(data.aqryAI->Locate("name", "Mobilin"));
-  editPra.PesticideTopic->FindValue("KOM")->AttachControl(&kom);
+  kom.Attach(editPra.PesticideTopic->FindValue("KOM"));
   editPra.PesticideTopic->SetValue("KOM", UNDEFINED_VALUE);
   EXPECT_EQ(kom.colour, TValueColour::UndefinedChoice);
   kom.tag = 1; // editors that colour themselves are left alone
@@ -196,7 +207,7 @@ TEST_F(Topics, ABoundValueWhoseRowCannotBeWrittenKeepsTheField) {
   ASSERT_TRUE(data.aqryAQ->Locate("name", "Ditch"));
   topic.LoadFromRow(*data.aqryAQ);
   TFakeControl control(data.aqryAQ, "V");
-  topic.FindValue("V")->AttachControl(&control);
+  control.Attach(topic.FindValue("V"));
   // A trigger that refuses updates makes the engine fail the write.
   QueryFile(main.Path(), "CREATE TRIGGER no_v BEFORE UPDATE ON sc_aquatic BEGIN SELECT RAISE(ABORT, 'locked'); END");
   topic.SetValue("V", 99);
