@@ -11,7 +11,8 @@ TVariableValue::TVariableValue(const TVariable* variable)
       Defined(Value != UNDEFINED_VALUE) {}
 
 TVariableValue::~TVariableValue() {
-  for (TValueControl* control : Controls) control->DetachValue(this);
+  for (TValueControl* control : Controls)
+    control->DetachValue(this);
 }
 
 void TVariableValue::AttachControl(TValueControl* control) {

@@ -200,7 +200,8 @@ QPixmap TArtwork::ScenarioPicture(const QString& page, const QSize& size) {
   p.fillRect(QRectF(0, h * 0.62, w, h * 0.38), QColor(0x8c, 0x6e, 0x4a));
   p.fillRect(QRectF(0, h * 0.58, w, h * 0.05), QColor(0x5f, 0x8f, 0x3a));
   p.setPen(QPen(QColor(0x3f, 0x6f, 0x2a), 3));
-  for (int i = 0; i < 8; ++i) p.drawLine(QPointF(w * 0.05 + i * w * 0.06, h * 0.58), QPointF(w * 0.05 + i * w * 0.06, h * 0.45));
+  for (int i = 0; i < 8; ++i)
+    p.drawLine(QPointF(w * 0.05 + i * w * 0.06, h * 0.58), QPointF(w * 0.05 + i * w * 0.06, h * 0.45));
   if (page == QLatin1String("tsAquatic") || page == QLatin1String("tsDietary")) {
     QPainterPath ditch;
     ditch.moveTo(w * 0.62, h * 0.6);
@@ -224,6 +225,7 @@ QPixmap TArtwork::ScenarioPicture(const QString& page, const QSize& size) {
   p.drawLine(QPointF(w * 0.05, h * 0.3), QPointF(w * 0.5, h * 0.3));
   p.setPen(Qt::NoPen);
   p.setBrush(QColor(0x9f, 0xc0, 0xe0, 120));
-  for (int i = 0; i < 5; ++i) p.drawEllipse(QRectF(w * 0.08 + i * w * 0.09, h * 0.31, w * 0.05, h * 0.12));
+  for (int i = 0; i < 5; ++i)
+    p.drawEllipse(QRectF(w * 0.08 + i * w * 0.09, h * 0.31, w * 0.05, h * 0.12));
   return pm;
 }

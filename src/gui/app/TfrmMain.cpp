@@ -169,21 +169,27 @@ void TfrmMain::BuildActions() {
     ShowPage(tsHome);
   });
   // A topic page opens on the item of the home selection.
-  const std::tuple<QAction*, QWidget**, int> topicPages[] = {
-      {actPagePesticide, &tsPesticide, ttPesticide},       {actPageApplication, &tsApplication, ttApplication},
-      {actPageAquatic, &tsAquatic, ttAquatic},             {actPageTerrestrial, &tsTerrestrial, ttTerrestrial},
-      {actPageBees, &tsBees, ttBees},                      {actPageNTA, &tsNTA, ttNTA},
-      {actPageGroundwater, &tsGroundwater, ttGroundwater}, {actPageDietary, &tsDietary, ttDietary}};
+  const std::tuple<QAction*, QWidget**, int> topicPages[] = {{actPagePesticide, &tsPesticide, ttPesticide},
+                                                             {actPageApplication, &tsApplication, ttApplication},
+                                                             {actPageAquatic, &tsAquatic, ttAquatic},
+                                                             {actPageTerrestrial, &tsTerrestrial, ttTerrestrial},
+                                                             {actPageBees, &tsBees, ttBees},
+                                                             {actPageNTA, &tsNTA, ttNTA},
+                                                             {actPageGroundwater, &tsGroundwater, ttGroundwater},
+                                                             {actPageDietary, &tsDietary, ttDietary}};
   for (const auto& [action, page, topic] : topicPages)
     connect(action, &QAction::triggered, this, [this, page = page, topic = topic] {
       if (workspace_ && manager_ && manager_->CurrentPRA)
         TWorkspace::SelectLookupItem(workspace_->ItemFrame(topic)->dbLkp, manager_->CurrentPRA->GetTopicId(topic));
       ShowPage(*page);
     });
-  const std::pair<QAction*, QWidget**> pages[] = {{actResults, &tsResults},        {actCompare, &tsCompare},
-                                                  {actConfigVariables, &tsConfigVars}, {actShowHelp, &tsHelp},
+  const std::pair<QAction*, QWidget**> pages[] = {{actResults, &tsResults},
+                                                  {actCompare, &tsCompare},
+                                                  {actConfigVariables, &tsConfigVars},
+                                                  {actShowHelp, &tsHelp},
                                                   {actPesticideList, &tsPesticideList}};
-  for (const auto& [action, page] : pages) connect(action, &QAction::triggered, this, [this, page] { ShowPage(*page); });
+  for (const auto& [action, page] : pages)
+    connect(action, &QAction::triggered, this, [this, page] { ShowPage(*page); });
   connect(actSelectDatabaseZELVAN, &QAction::triggered, this, [this] { SelectDatabase(dkMain); });
   connect(actSelectDatabaseAI, &QAction::triggered, this, [this] { SelectDatabase(dkAI); });
   connect(actShowProperties, &QAction::triggered, this, &TfrmMain::ShowProperties);
@@ -676,18 +682,20 @@ void TfrmMain::BuildPages() {
   tsAquatic = BuildTopicPage("tsAquatic", QStringLiteral("Aquatic"),
                              QStringLiteral("Physical Scenario: Aquatic assessment input data"),
                              "frameManageItemAquatic", QStringLiteral("Select and Manage Aquatic Scenarios"));
-  tsTerrestrial = BuildTopicPage("tsTerrestrial", QStringLiteral("Terrestrial"),
-                                 QStringLiteral("Physical Scenario: Terrestrial assessment input data"),
-                                 "frameManageItemTerrestrial", QStringLiteral("Select and Manage Terrestrial Scenarios"));
-  tsBees = BuildTopicPage("tsBees", QStringLiteral("Bees"),
-                          QStringLiteral("Physical Scenario: Bees assessment input data"), "frameManageItemBees",
-                          QStringLiteral("Select and Manage Bee Scenarios"));
+  tsTerrestrial =
+      BuildTopicPage("tsTerrestrial", QStringLiteral("Terrestrial"),
+                     QStringLiteral("Physical Scenario: Terrestrial assessment input data"),
+                     "frameManageItemTerrestrial", QStringLiteral("Select and Manage Terrestrial Scenarios"));
+  tsBees =
+      BuildTopicPage("tsBees", QStringLiteral("Bees"), QStringLiteral("Physical Scenario: Bees assessment input data"),
+                     "frameManageItemBees", QStringLiteral("Select and Manage Bee Scenarios"));
   tsNTA = BuildTopicPage("tsNTA", QStringLiteral("NTA"),
                          QStringLiteral("Physical Scenario: Non-Target Anthropod assessment input data"),
                          "frameManageItemNTA", QStringLiteral("Select and Manage NTA Scenarios"));
-  tsGroundwater = BuildTopicPage("tsGroundwater", QStringLiteral("Groundwater"),
-                                 QStringLiteral("Physical Scenario: Groundwater assessment input data"),
-                                 "frameManageItemGroundwater", QStringLiteral("Select and Manage Groundwater Scenarios"));
+  tsGroundwater =
+      BuildTopicPage("tsGroundwater", QStringLiteral("Groundwater"),
+                     QStringLiteral("Physical Scenario: Groundwater assessment input data"),
+                     "frameManageItemGroundwater", QStringLiteral("Select and Manage Groundwater Scenarios"));
   tsDietary = BuildTopicPage("tsDietary", QStringLiteral("Dietary"),
                              QStringLiteral("Physical Scenario: Dietary assessment input data"),
                              "frameManageItemDietary", QStringLiteral("Select and Manage Dietary Scenarios"));

@@ -65,7 +65,9 @@ TWorkspace::TWorkspace(TfrmMain& window, Tdm& data, TManager& manager)
   }
 }
 
-QWidget* TWorkspace::Box(const char* name) const { return w_.findChild<QWidget*>(QLatin1String(name)); }
+QWidget* TWorkspace::Box(const char* name) const {
+  return w_.findChild<QWidget*>(QLatin1String(name));
+}
 
 QWidget* TWorkspace::BoxFor(int topic, int area) const {
   static const char* const Scenario[] = {"AQ_box", "TE_box", "GW_box", "DI_box", "BE_box", "NT_box"};
@@ -105,19 +107,25 @@ void TWorkspace::SetupFrames() {
     int Area;
     const char* Title;
     QAction* Action;
-  } areas[] = {{ttAquatic, "Aquatic", w_.actPageAquatic},       {ttTerrestrial, "Terrestrial", w_.actPageTerrestrial},
-               {ttBees, "Bees", w_.actPageBees},                {ttNTA, "NTA", w_.actPageNTA},
-               {ttGroundwater, "Groundwater", w_.actPageGroundwater}, {ttDietary, "Dietary", w_.actPageDietary}};
+  } areas[] = {{ttAquatic, "Aquatic", w_.actPageAquatic},
+               {ttTerrestrial, "Terrestrial", w_.actPageTerrestrial},
+               {ttBees, "Bees", w_.actPageBees},
+               {ttNTA, "NTA", w_.actPageNTA},
+               {ttGroundwater, "Groundwater", w_.actPageGroundwater},
+               {ttDietary, "Dietary", w_.actPageDietary}};
   for (size_t i = 0; i < AssessmentFrames.size(); ++i) {
     TframeAssessment* f = AssessmentFrames[i];
     f->Setup(static_cast<TTopicType>(areas[i].Area), QLatin1String(areas[i].Title), areas[i].Action, &manager_);
     f->ShowItem = [this](int topicType, int id) {
       // The lamps lead to the page where the input is edited, on the item in use.
-      static const std::pair<int, QAction* TfrmMain::*> pages[] = {
-          {ttPesticide, &TfrmMain::actPagePesticide}, {ttApplication, &TfrmMain::actPageApplication},
-          {ttAquatic, &TfrmMain::actPageAquatic},     {ttTerrestrial, &TfrmMain::actPageTerrestrial},
-          {ttBees, &TfrmMain::actPageBees},           {ttNTA, &TfrmMain::actPageNTA},
-          {ttGroundwater, &TfrmMain::actPageGroundwater}, {ttDietary, &TfrmMain::actPageDietary}};
+      static const std::pair<int, QAction * TfrmMain::*> pages[] = {{ttPesticide, &TfrmMain::actPagePesticide},
+                                                                    {ttApplication, &TfrmMain::actPageApplication},
+                                                                    {ttAquatic, &TfrmMain::actPageAquatic},
+                                                                    {ttTerrestrial, &TfrmMain::actPageTerrestrial},
+                                                                    {ttBees, &TfrmMain::actPageBees},
+                                                                    {ttNTA, &TfrmMain::actPageNTA},
+                                                                    {ttGroundwater, &TfrmMain::actPageGroundwater},
+                                                                    {ttDietary, &TfrmMain::actPageDietary}};
       for (const auto& [t, action] : pages)
         if (t == topicType) (w_.*action)->trigger();
       ItemFrame(topicType)->SelectItemById(id);
@@ -220,7 +228,8 @@ void TWorkspace::BindValue(TVariableValue* value, QWidget* control) {
 
 void TWorkspace::BindValues(const std::vector<TVariableValue*>& values, QWidget* box) {
   if (!box) return;
-  for (TVariableValue* v : values) BindValue(v, box);
+  for (TVariableValue* v : values)
+    BindValue(v, box);
 }
 
 void TWorkspace::BindVariableFrames(TPRA* pra) {
@@ -239,7 +248,8 @@ void TWorkspace::BindVariableFrames(TPRA* pra) {
               {pra->Dietary.get(), "DI_box", "PE_box_right", "AP_box_right"}};
   for (const auto& r : rows) {
     std::vector<TVariableValue*> scenario;
-    for (const auto& v : r.Assessment->Scenario->Values) scenario.push_back(v.get());
+    for (const auto& v : r.Assessment->Scenario->Values)
+      scenario.push_back(v.get());
     BindValues(scenario, Box(r.Scenario));
     BindValues(r.Assessment->PesticideValues, Box(r.Pesticide));
     BindValues(r.Assessment->ApplicationValues, Box(r.Application));
@@ -305,7 +315,8 @@ void TWorkspace::UpdateAssessmentInfo() {
     lkpSelectionChange(data_.GetDataSource(t), t);
   pra.Updating = false;
   pra.CalculateAll(false);
-  for (TframeAssessment* f : AssessmentFrames) f->RefreshPanel();
+  for (TframeAssessment* f : AssessmentFrames)
+    f->RefreshPanel();
   pra.PRAName = frameManagePRA->dbLkp->currentText();
   pra.ApplicationName = HomeLookup(ttApplication)->currentText();
   pra.PesticideName = HomeLookup(ttPesticide)->currentText();
@@ -351,7 +362,8 @@ void TWorkspace::frameManagePRAdbLkpChange() {
   pra.PraId = ds->AsInteger(QStringLiteral("id"));
   if (ds->AsFloat(QStringLiteral("readonly")) != 0) {
     pra.PraId = 0;
-    for (int t = 0; t < TOPIC_TYPE_COUNT; ++t) pra.SetTopicId(t, 0);
+    for (int t = 0; t < TOPIC_TYPE_COUNT; ++t)
+      pra.SetTopicId(t, 0);
     SyncLookupsFromPRA();
   } else {
     for (int t : {ttPesticide, ttApplication, ttAquatic, ttTerrestrial, ttBees, ttNTA, ttGroundwater, ttDietary}) {
@@ -405,7 +417,8 @@ void TWorkspace::btnCopyClick() {
   if (!sorel->Active() || sorel->RecNo() < 0) return;
   try {
     gw->Edit();
-    for (const char* c : {"A0", "A1", "A2"}) gw->SetValue(QLatin1String(c), sorel->AsFloat(QLatin1String(c)));
+    for (const char* c : {"A0", "A1", "A2"})
+      gw->SetValue(QLatin1String(c), sorel->AsFloat(QLatin1String(c)));
     gw->Post();
   } catch (const EDatabaseError& e) {
     gw->Cancel();

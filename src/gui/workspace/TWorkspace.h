@@ -27,7 +27,7 @@ class Tdm;
 // the item frames and the assessment panels.
 class TWorkspace : public QObject {
   Q_OBJECT
-public:
+ public:
   TWorkspace(TfrmMain& window, Tdm& data, TManager& manager);
 
   // Gives the item frames and the assessment panels their topic, dataset and texts.
@@ -67,7 +67,7 @@ public:
   std::vector<TframeAssessment*> AssessmentFrames; // aquatic, terrestrial, bees, NTA, groundwater, dietary
   QLineEdit *edtPECGW_gw, *edtPECnwater_aq;
 
-private:
+ private:
   TfrmMain& w_;
   Tdm& data_;
   TManager& manager_;

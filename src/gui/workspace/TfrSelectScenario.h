@@ -13,7 +13,7 @@ class TPRA;
 // completeness lamps and the scenario list.
 class TfrSelectScenario : public QFrame {
   Q_OBJECT
-public:
+ public:
   explicit TfrSelectScenario(QWidget* parent = nullptr);
   void Setup(TPRA* pra, TTopicType area, TDataSet* scenarios);
   TPRA* PRA = nullptr;

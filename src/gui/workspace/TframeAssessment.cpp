@@ -75,7 +75,8 @@ QString TframeAssessment::FormatETR(double value) {
     text = locale.toString(rounded, 'f', decimals);
     text.remove(locale.groupSeparator());
     if (text.contains(locale.decimalPoint())) {
-      while (text.endsWith(QLatin1Char('0'))) text.chop(1);
+      while (text.endsWith(QLatin1Char('0')))
+        text.chop(1);
       if (text.endsWith(locale.decimalPoint())) text.chop(locale.decimalPoint().size());
     }
   } else {

@@ -17,7 +17,7 @@ class TManager;
 // their risk pictures, the results button and "force calculation".
 class TframeAssessment : public QFrame {
   Q_OBJECT
-public:
+ public:
   explicit TframeAssessment(QWidget* parent = nullptr);
 
   // Set once by the main window.
@@ -50,10 +50,10 @@ public:
 
   void chkForceCalcClick();
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   void SetPicture(QLabel* square, int index, int& shown);
   TManager* manager_ = nullptr;
 };

@@ -13,7 +13,9 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-void DuplicateRecord(TDataSet& dataset, const QString& excluded) { CopyCurrentRecord(dataset, excluded); }
+void DuplicateRecord(TDataSet& dataset, const QString& excluded) {
+  CopyCurrentRecord(dataset, excluded);
+}
 
 TframeManageItem::TframeManageItem(QWidget* parent) : QGroupBox(parent) {
   auto* layout = new QGridLayout(this);
@@ -75,7 +77,9 @@ bool TframeManageItem::IsReadOnlyItem() const {
   return !ItemQuery->IsNull(QStringLiteral("readonly")) && ItemQuery->AsFloat(QStringLiteral("readonly")) != 0;
 }
 
-void TframeManageItem::SelectItemById(int id) { dbLkp->SetKeyValue(id); }
+void TframeManageItem::SelectItemById(int id) {
+  dbLkp->SetKeyValue(id);
+}
 
 void TframeManageItem::RequeryKeepPosition(TDataSet& dataset) {
   if (dataset.Active()) dataset.Requery();

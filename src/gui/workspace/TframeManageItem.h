@@ -15,14 +15,13 @@ class TfrmEditItem;
 // and New, Edit, Delete, Refresh.
 class TframeManageItem : public QGroupBox {
   Q_OBJECT
-public:
+ public:
   explicit TframeManageItem(QWidget* parent = nullptr);
 
   // Set up once: the item dataset, the topic type of the page PRA that
   // receives the chosen item (8: PRAs, nothing loaded) and the dialog texts.
-  void Setup(TDataSet* itemQuery, int itemTopicType, TManager* manager, TfrmEditItem* dialog,
-             const QString& newCaption, const QString& editCaption, const QString& nameLabel,
-             const QString& descrLabel);
+  void Setup(TDataSet* itemQuery, int itemTopicType, TManager* manager, TfrmEditItem* dialog, const QString& newCaption,
+             const QString& editCaption, const QString& nameLabel, const QString& descrLabel);
 
   TDataSet* ItemQuery = nullptr;
   int ItemTopicType = 8;
@@ -46,7 +45,7 @@ public:
   void btnDeleteClick();
   void btnRefreshClick();
 
-private:
+ private:
   TManager* manager_ = nullptr;
   TfrmEditItem* dialog_ = nullptr;
 };

@@ -10,7 +10,7 @@ class QVBoxLayout;
 // A titled group of value editors for one area on a topic page.
 class TframeSubTopicData : public QFrame {
   Q_OBJECT
-public:
+ public:
   explicit TframeSubTopicData(QWidget* parent = nullptr);
   TTopicType AreaType = ttAquatic;
   int ItemCount = 0;
@@ -19,6 +19,6 @@ public:
   // Places an editor below the others and grows the group.
   void AddEditor(QWidget* editor);
 
-private:
+ private:
   QVBoxLayout* layout_;
 };

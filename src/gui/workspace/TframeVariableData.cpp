@@ -21,7 +21,9 @@ namespace {
 
 const QString S = QStringLiteral("\n\r"); // line feed, then carriage return
 
-QString GeneralNumber(double v) { return QString::number(v, 'g', 15); }
+QString GeneralNumber(double v) {
+  return QString::number(v, 'g', 15);
+}
 
 // Parses what the user typed: nullopt for an empty text, a NaN for text that
 // is not a number yet.
@@ -89,9 +91,13 @@ TframeVariableData::~TframeVariableData() {
   if (VariableValue) VariableValue->DetachControl(this);
 }
 
-QString TframeVariableData::FieldName() const { return Variable ? Variable->Name : QString(); }
+QString TframeVariableData::FieldName() const {
+  return Variable ? Variable->Name : QString();
+}
 
-int TframeVariableData::DisplayPrecision(int precision) { return std::clamp(precision, 2, 15); }
+int TframeVariableData::DisplayPrecision(int precision) {
+  return std::clamp(precision, 2, 15);
+}
 
 void TframeVariableData::SetEditColour(const QColor& colour) {
   QPalette pal = edtValue->palette();
@@ -123,8 +129,8 @@ void TframeVariableData::LoadVariable(const TVariable* variable, TDataSet* datas
     if (!dataset) throw EZelvanError(QStringLiteral("no dataset"));
     if (!dataset->Active()) dataset->Open();
     if (!dataset->HasField(variable->Name)) {
-      ShowWarning(QStringLiteral("Variable \"%1\" not present in scenario table. Automatically added.\"")
-                      .arg(variable->Name));
+      ShowWarning(
+          QStringLiteral("Variable \"%1\" not present in scenario table. Automatically added.\"").arg(variable->Name));
       SetEditColour(QColor(255, 0, 0));
       edtValue->setText(QString());
       return;
@@ -166,8 +172,9 @@ void TframeVariableData::ShowFieldValue() {
   if (dataset_->Active() && dataset_->RecNo() >= 0 && dataset_->HasField(Variable->Name) &&
       !dataset_->IsNull(Variable->Name)) {
     const double v = dataset_->AsFloat(Variable->Name);
-    text = std::isinf(v) ? (v > 0 ? QStringLiteral("+oo") : QStringLiteral("-oo"))
-                         : QLocale().toString(v, 'g', DisplayPrecision(Variable->Precision == 255 ? 15 : Variable->Precision));
+    text = std::isinf(v)
+               ? (v > 0 ? QStringLiteral("+oo") : QStringLiteral("-oo"))
+               : QLocale().toString(v, 'g', DisplayPrecision(Variable->Precision == 255 ? 15 : Variable->Precision));
     text.remove(QLocale().groupSeparator());
   }
   edtValue->setText(text);
@@ -186,7 +193,7 @@ QString TframeVariableData::RangeText() const {
 QString TframeVariableData::BuildHint() const {
   if (!Variable) return QString();
   static const char* const Kinds[] = {"variable", "constant", "variable (default value)"};
-  const QString constant = Variable->HasConstant() ? QStringLiteral("constant: ") + GeneralNumber(Variable->Constant)
+  const QString constant = Variable->HasConstant()  ? QStringLiteral("constant: ") + GeneralNumber(Variable->Constant)
                            : Variable->HasDefault() ? QStringLiteral("default: ") + GeneralNumber(Variable->Default)
                                                     : QStringLiteral("-");
   QString hint = QStringLiteral("%1 %2 name: %3 %4 descr: %5 %6 unit: [%7] %8 range: [%9] %10 %11")
@@ -249,7 +256,9 @@ void TframeVariableData::edtValueExit() {
   ShowFieldValue();
 }
 
-void TframeVariableData::btnHelpClick() { UpDown->setVisible(!UpDown->isVisible()); }
+void TframeVariableData::btnHelpClick() {
+  UpDown->setVisible(!UpDown->isVisible());
+}
 
 void TframeVariableData::UpDownClick(bool up) {
   if (!Variable) return;

@@ -18,7 +18,7 @@ class TVariableValue;
 // topic's table), precision buttons, choice marker and unit.
 class TframeVariableData : public QFrame, public TValueControl {
   Q_OBJECT
-public:
+ public:
   enum TValueKind { vkVariable = 0, vkConstant = 1, vkDefault = 2 };
 
   explicit TframeVariableData(QWidget* parent = nullptr);
@@ -62,10 +62,10 @@ public:
 
   static int DisplayPrecision(int precision); // 2..15 significant digits
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+ private:
   void ShowFieldValue();
   void SetEditColour(const QColor& colour);
   TDataSet* dataset_ = nullptr;

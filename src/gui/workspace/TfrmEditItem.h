@@ -10,12 +10,11 @@ class TDataSet;
 // The name and description of one item, for a new, copied or existing row.
 class TfrmEditItem : public QDialog {
   Q_OBJECT
-public:
+ public:
   enum TMode { emNew = 0, emCopy = 1, emEdit = 2 };
   explicit TfrmEditItem(QWidget* parent = nullptr);
   // Prepares the row as the mode says and shows the dialog modally.
-  int Execute(int mode, TDataSet* dataset, const QString& descrLabel, const QString& nameLabel,
-              const QString& caption);
+  int Execute(int mode, TDataSet* dataset, const QString& descrLabel, const QString& nameLabel, const QString& caption);
 
   QLabel* lblName;
   QLineEdit* edtName;
@@ -25,11 +24,11 @@ public:
   void accept() override; // OK
   void reject() override; // Cancel
 
-protected:
+ protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
-private:
+ private:
   TDataSet* dataset_ = nullptr;
   int mode_ = emNew;
 };

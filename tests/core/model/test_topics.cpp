@@ -43,7 +43,8 @@ struct TFakeControl : TValueControl {
   TFakeControl(TDataSet* d, QString f) : ds(d), field(std::move(f)) {}
   // Like the real editor, it leaves its values when it goes.
   ~TFakeControl() override {
-    for (TVariableValue* v : values) v->DetachControl(this);
+    for (TVariableValue* v : values)
+      v->DetachControl(this);
   }
   void Attach(TVariableValue* v) {
     values << v;
