@@ -473,6 +473,7 @@ QWidget* TfrmMain::MakeBox(const char* name, QWidget* parent) {
   scroll->setObjectName(QLatin1String(name) + QStringLiteral("_scroll"));
   scroll->setWidgetResizable(true);
   scroll->setFrameShape(QFrame::NoFrame);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   auto* box = new QWidget(scroll);
   box->setObjectName(QLatin1String(name));
   auto* layout = new QVBoxLayout(box);
@@ -494,6 +495,7 @@ QWidget* TfrmMain::BuildTopicPage(const char* name, const QString& caption, cons
   frame->setObjectName(QLatin1String(frameName));
   frame->setTitle(groupCaption);
   frame->setFixedWidth(280);
+  frame->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Maximum);
   left->addWidget(frame);
   left->addStretch();
   layout->addLayout(left);
@@ -545,14 +547,16 @@ QWidget* TfrmMain::BuildTopicPage(const char* name, const QString& caption, cons
       sideLayout->addStretch();
       inputLayout->addWidget(side);
     } else {
-      box->setMaximumWidth(360);
+      box->setMinimumWidth(380);
       inputLayout->addWidget(box);
       auto* side = new QGroupBox(QStringLiteral("Input parameters physical description"), input);
       side->setObjectName(QStringLiteral("gbPicture"));
       auto* sideLayout = new QVBoxLayout(side);
       auto* picture = new QLabel(side);
       picture->setObjectName(QStringLiteral("imgScenario"));
-      picture->setPixmap(TArtwork::ScenarioPicture(pageName, QSize(320, 220)));
+      picture->setPixmap(TArtwork::ScenarioPicture(pageName, QSize(200, 140)));
+      picture->setMinimumWidth(0);
+      side->setMinimumWidth(0);
       picture->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
       sideLayout->addWidget(picture);
       sideLayout->addStretch();
@@ -596,8 +600,10 @@ QWidget* TfrmMain::BuildSorelPanel(QWidget* parent) {
   valuesLayout->addRow(copy);
   layout->addWidget(values);
   TDataSet* ds = data_.aqrySOREL_meta;
-  const auto show = [ds, descr, labels] {
+  const auto show = [ds, descr, labels, lookup] {
     const bool row = ds->Active() && ds->RecNo() >= 0;
+    // The list shows the set in use (it only lists, it keys nothing).
+    if (lookup->currentIndex() != ds->RecNo()) lookup->setCurrentIndex(row ? ds->RecNo() : -1);
     descr->setPlainText(row ? ds->AsString(QStringLiteral("region_descr")) : QString());
     const char* columns[] = {"a0", "a1", "a2"};
     for (int i = 0; i < 3; ++i)
@@ -675,7 +681,8 @@ void TfrmMain::BuildPages() {
   connect(restore, &QPushButton::clicked, this, [this] {
     if (workspace_) workspace_->btnRestoreClick();
   });
-  tsPesticide->findChild<QGroupBox*>(QStringLiteral("frameManageItemAI"))->layout()->addWidget(restore);
+  static_cast<QGridLayout*>(tsPesticide->findChild<QGroupBox*>(QStringLiteral("frameManageItemAI"))->layout())
+      ->addWidget(restore, 4, 0, 1, 4);
   tsApplication =
       BuildTopicPage("tsApplication", QStringLiteral("Application"), QStringLiteral("Application Scheme"),
                      "frameManageItemApplication", QStringLiteral("Select and Manage Application Scenarios"));

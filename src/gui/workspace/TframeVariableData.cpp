@@ -47,7 +47,7 @@ TframeVariableData::TframeVariableData(QWidget* parent) : QFrame(parent) {
   layout->setSpacing(4);
   lblTitle = new QLabel(QStringLiteral("Title"), this);
   lblTitle->setObjectName(QStringLiteral("lblTitle"));
-  lblTitle->setMinimumWidth(150);
+  lblTitle->setMinimumWidth(60);
   btnHelp = new QToolButton(this);
   btnHelp->setObjectName(QStringLiteral("btnHelp"));
   btnHelp->setAutoRaise(true);
@@ -84,6 +84,7 @@ TframeVariableData::TframeVariableData(QWidget* parent) : QFrame(parent) {
   layout->addWidget(edtValue);
   layout->addWidget(UpDown);
   layout->addWidget(lblChoice);
+  lblUnit->setMinimumWidth(40);
   layout->addWidget(lblUnit, 1);
 }
 
