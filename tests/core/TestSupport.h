@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <gtest/gtest.h>
 #include <ostream>
 #include <utility>
 
@@ -50,6 +51,24 @@ QStringList ColumnsOf(const QString& path, const QString& table);
 // choice groups, optional values, constants and defaults.
 extern const char* const MainFixtureSql;
 extern const char* const PesticideFixtureSql;
+
+// The fixture databases, connected the way start-up connects them.
+struct TConnectedFixture : ::testing::Test {
+  TRecordingDialogs dialogs;
+  TFixtureFile main{MainFixtureSql, "main.sqlite"};
+  TFixtureFile ai{PesticideFixtureSql, "ai.sqlite"};
+  Tdm data;
+  TManager manager{data};
+
+  // Connects both and forgets the messages of connecting.
+  void Connect() {
+    ASSERT_TRUE(manager.ConnectMainDatabase(main.Path()));
+    ASSERT_TRUE(manager.ConnectAIDatabase(ai.Path()));
+    ASSERT_TRUE(manager.IsReady());
+    dialogs.Shown.clear();
+  }
+  TPRA& pra() { return *manager.CurrentPRA; }
+};
 
 // The text of a file of the reference sources (reference/...).
 QString ReferenceSql(const QString& relativePath);

@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "app/TLanguage.h"
 #include "app/TPropertiesGUI.h"
 #include "app/TfrmMain.h"
@@ -22,20 +23,7 @@
 #include <QToolButton>
 #include <QtTest>
 
-namespace {
-
-// Records the messages and answers confirmations from a script.
-class TScriptedDialogs : public TDialogs {
- public:
-  QStringList Texts;
-  QList<int> Answers;
-  int Show(TDialogKind, const QString& text, int, int defaultButton) override {
-    Texts << text;
-    return Answers.isEmpty() ? defaultButton : Answers.takeFirst();
-  }
-};
-
-} // namespace
+namespace {} // namespace
 
 // The real main window over a temporary home: settings, lock and databases
 // all live in folders of the test.
@@ -74,11 +62,7 @@ class TestMainWindow : public QObject {
  private slots:
   void init() {
     home = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", home->filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", home->filePath(QStringLiteral("run")).toUtf8());
-    QDir().mkpath(home->filePath(QStringLiteral("run")));
-    QFile::setPermissions(home->filePath(QStringLiteral("run")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    IsolateHome(*home);
     dialogs.Texts.clear();
     dialogs.Answers.clear();
     SetDialogs(&dialogs);

@@ -1,3 +1,4 @@
+#include "GuiTestSupport.h"
 #include "app/TLookupCombo.h"
 #include "app/TfrmMain.h"
 #include "app/uUtils.h"
@@ -28,16 +29,6 @@
 #include <QtTest>
 
 namespace {
-
-class TScriptedDialogs : public TDialogs {
- public:
-  QStringList Texts;
-  QList<int> Answers;
-  int Show(TDialogKind, const QString& text, int, int defaultButton) override {
-    Texts << text;
-    return Answers.isEmpty() ? defaultButton : Answers.takeFirst();
-  }
-};
 
 QVariant Query(const QString& path, const QString& sql) {
   QVariant result;
@@ -108,11 +99,7 @@ class TestWorkspace : public QObject {
  private slots:
   void init() {
     home = std::make_unique<QTemporaryDir>();
-    qputenv("XDG_CONFIG_HOME", home->filePath(QStringLiteral("config")).toUtf8());
-    qputenv("XDG_RUNTIME_DIR", home->filePath(QStringLiteral("run")).toUtf8());
-    QDir().mkpath(home->filePath(QStringLiteral("run")));
-    QFile::setPermissions(home->filePath(QStringLiteral("run")),
-                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    IsolateHome(*home);
     main = home->filePath(QStringLiteral("main.sqlite"));
     ai = home->filePath(QStringLiteral("ai.sqlite"));
     QFile::copy(QStringLiteral(ZELVAN_REFERENCE_BUILD_DIR "/zelvan-main.sqlite"), main);

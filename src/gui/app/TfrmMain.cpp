@@ -823,31 +823,23 @@ void TfrmMain::FormCreate(TfrmSplash* splash) {
 }
 
 void TfrmMain::LoadDatabase(const QString& fileName, int kind) {
-  switch (kind) {
-  case dkMain:
-    if (!manager_->ConnectMainDatabase(fileName)) return;
-    if (data_.IsConnected(dkAI)) {
-      workspace_->BuildVariableFrames();
-      workspace_->BindVariableFrames(manager_->EditPRA.get());
-    }
+  const bool opened = kind == dkMain ? manager_->ConnectMainDatabase(fileName)
+                      : kind == dkAI ? manager_->ConnectAIDatabase(fileName)
+                                     : manager_->ConnectTavexDatabase(fileName);
+  if (!opened) return;
+  // Whichever of the main and AI databases opens second builds the panels.
+  if (kind != dkTavex && data_.IsConnected(dkMain) && data_.IsConnected(dkAI)) {
+    workspace_->BuildVariableFrames();
+    workspace_->BindVariableFrames(manager_->EditPRA.get());
+  }
+  if (kind == dkMain) {
     edtDatabaseZELVAN->setText(fileName);
     properties_->DatabaseNameZELVAN = fileName;
-    break;
-  case dkAI:
-    if (!manager_->ConnectAIDatabase(fileName)) return;
-    if (data_.IsConnected(dkMain)) {
-      workspace_->BuildVariableFrames();
-      workspace_->BindVariableFrames(manager_->EditPRA.get());
-    }
+  } else if (kind == dkAI) {
     edtDatabaseAI->setText(fileName);
     properties_->DatabaseNameAI = fileName;
-    break;
-  case dkTavex:
-    if (!manager_->ConnectTavexDatabase(fileName)) return;
+  } else {
     properties_->DatabaseNameTavex_ASB = fileName;
-    break;
-  default:
-    break;
   }
 }
 

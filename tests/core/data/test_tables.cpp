@@ -6,18 +6,7 @@
 
 namespace {
 
-struct Tables : ::testing::Test {
-  TRecordingDialogs dialogs;
-  TFixtureFile main{MainFixtureSql, "main.sqlite"};
-  TFixtureFile ai{PesticideFixtureSql, "ai.sqlite"};
-  Tdm data;
-  TManager manager{data};
-
-  void Connect() {
-    ASSERT_TRUE(manager.ConnectMainDatabase(main.Path()));
-    ASSERT_TRUE(manager.ConnectAIDatabase(ai.Path()));
-  }
-};
+struct Tables : TConnectedFixture {};
 
 } // namespace
 

@@ -6,18 +6,8 @@
 
 namespace {
 
-struct InputData : ::testing::Test {
-  TRecordingDialogs dialogs;
-  TFixtureFile main{MainFixtureSql, "main.sqlite"};
-  TFixtureFile ai{PesticideFixtureSql, "ai.sqlite"};
-  Tdm data;
-  TManager manager{data};
-
-  void SetUp() override {
-    ASSERT_TRUE(manager.ConnectMainDatabase(main.Path()));
-    ASSERT_TRUE(manager.ConnectAIDatabase(ai.Path()));
-  }
-  TPRA& pra() { return *manager.CurrentPRA; }
+struct InputData : TConnectedFixture {
+  void SetUp() override { Connect(); }
   TInputDataRec Aquatic() {
     TInputDataRec rec;
     pra().GetInputData(ttAquatic, rec);

@@ -7,21 +7,8 @@
 
 namespace {
 
-// Both databases connected the way start-up connects them.
-struct Topics : ::testing::Test {
-  TRecordingDialogs dialogs;
-  TFixtureFile main{MainFixtureSql, "main.sqlite"};
-  TFixtureFile ai{PesticideFixtureSql, "ai.sqlite"};
-  Tdm data;
-  TManager manager{data};
-
-  void SetUp() override {
-    ASSERT_TRUE(manager.ConnectMainDatabase(main.Path()));
-    ASSERT_TRUE(manager.ConnectAIDatabase(ai.Path()));
-    ASSERT_TRUE(manager.IsReady());
-    dialogs.Shown.clear();
-  }
-  TPRA& pra() { return *manager.CurrentPRA; }
+struct Topics : TConnectedFixture {
+  void SetUp() override { Connect(); }
   TTopic& aquatic() { return *pra().Aquatic->Scenario; }
 
   static QStringList NamesOf(const TTopic& topic) {
