@@ -56,6 +56,7 @@ void TDataSet::Open() {
   if (Active()) return;
   ReadRows(QVariant(), 0);
   SetState(dsBrowse);
+  emit RowsChanged();
   emit CurrentChanged();
 }
 
@@ -66,6 +67,7 @@ void TDataSet::Close() {
   baseColumns_.clear();
   current_ = -1;
   SetState(dsInactive);
+  emit RowsChanged();
   emit CurrentChanged();
 }
 
@@ -77,6 +79,7 @@ void TDataSet::Requery() {
   if (state_ == dsEdit || state_ == dsInsert) Cancel();
   const QVariant key = current_ >= 0 ? KeyValue() : QVariant();
   ReadRows(key, current_);
+  emit RowsChanged();
   emit CurrentChanged();
 }
 
@@ -119,6 +122,7 @@ void TDataSet::CopyFrom(const TDataSet& other) {
   rows_ = other.rows_;
   current_ = rows_.isEmpty() ? -1 : 0;
   SetState(dsBrowse);
+  emit RowsChanged();
   emit CurrentChanged();
 }
 
@@ -246,6 +250,7 @@ void TDataSet::Append() {
   dirty_ = QVector<bool>(fields_.size(), false);
   current_ = rows_.size() - 1;
   SetState(dsInsert);
+  emit RowsChanged();
   emit CurrentChanged();
 }
 
@@ -316,6 +321,7 @@ void TDataSet::Post() {
   SetState(dsBrowse);
   // Re-read so that the new row shows what the engine stored (its key above all).
   ReadRows(newKey, current_);
+  emit RowsChanged();
   emit CurrentChanged();
 }
 
@@ -325,6 +331,7 @@ void TDataSet::Cancel() {
   } else if (state_ == dsInsert) {
     rows_.removeAt(current_);
     current_ = rows_.isEmpty() ? -1 : std::min<int>(current_, rows_.size() - 1);
+    emit RowsChanged();
   } else {
     return;
   }
@@ -348,6 +355,7 @@ void TDataSet::Delete() {
   if (!q.exec()) throw EDatabaseError(q.lastError().text());
   rows_.removeAt(current_);
   current_ = rows_.isEmpty() ? -1 : std::min<int>(current_, rows_.size() - 1);
+  emit RowsChanged();
   emit CurrentChanged();
 }
 

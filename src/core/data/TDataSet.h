@@ -84,6 +84,7 @@ class TDataSet : public QObject {
 
  signals:
   void CurrentChanged(); // another row became current, or the rows were (re)read
+  void RowsChanged();    // rows were read, closed, added or removed
   void DataChanged();    // the current row's content changed
   void StateChanged();
 

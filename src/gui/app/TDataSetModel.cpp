@@ -4,19 +4,10 @@
 
 TDataSetModel::TDataSetModel(TDataSet* dataset, const QStringList& fields, QObject* parent)
     : QAbstractTableModel(parent), dataset_(dataset), wanted_(fields) {
-  connect(dataset, &TDataSet::CurrentChanged, this, [this] {
-    // Opened, closed or re-read: the shape may have changed.
-    if (dataset_->RecordCount() != rows_ || columns_.isEmpty() != (dataset_->FieldCount() == 0)) Reset();
-  });
+  connect(dataset, &TDataSet::RowsChanged, this, &TDataSetModel::Reset);
   connect(dataset, &TDataSet::DataChanged, this, [this] {
-    if (dataset_->RecordCount() != rows_) {
-      Reset();
-    } else if (dataset_->RecNo() >= 0 && !columns_.isEmpty()) {
+    if (dataset_->RecNo() >= 0 && !columns_.isEmpty())
       emit dataChanged(index(dataset_->RecNo(), 0), index(dataset_->RecNo(), columnCount() - 1));
-    }
-  });
-  connect(dataset, &TDataSet::StateChanged, this, [this] {
-    if (!dataset_->Active()) Reset();
   });
   Reset();
 }
