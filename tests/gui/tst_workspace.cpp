@@ -26,6 +26,7 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -332,6 +333,60 @@ class TestWorkspace : public QObject {
     QCOMPARE(nta->btnAssess1->toolTip(),
              QStringLiteral("Error! Calculation could not be completed due to missing input data"));
     QCOMPARE(nta->RiskPicture1, 0);
+  }
+
+  void reopeningTheDatabasesReusesTheEditors() {
+    Start();
+    const int before = w->findChildren<TframeVariableData*>().size();
+    QVERIFY(before > 50);
+    w->LoadDatabase(ai, dkAI);
+    w->LoadDatabase(main, dkMain);
+    QCOMPARE(w->findChildren<TframeVariableData*>().size(), before);
+    // The editors are bound to the new page PRA.
+    TframeVariableData* m = Editor("AP_box_left", "frameINPUT_AP_AQ", "M");
+    QCOMPARE(m->VariableValue, w->Manager().EditPRA->ApplicationTopic->FindValue("M"));
+    // An INPHID variable never gets an editor; a scenario variable of one area gets one.
+    QCOMPARE(w->findChildren<TframeVariableData*>(QStringLiteral("frameVariable_PECGW_GW")).size(), 0);
+    QCOMPARE(w->findChildren<TframeVariableData*>(QStringLiteral("frameVariable_CFISH")).size(), 1);
+    QVERIFY(Editor("DI_box", "frameINPUT_SC_DI", "CFISH"));
+  }
+
+  void theValueEditTakesOnlyNumbersAndThePrecisionButtonsToggle() {
+    Start();
+    w->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+    w->actPageApplication->trigger();
+    TframeVariableData* m = Editor("AP_box_left", "frameINPUT_AP_AQ", "M");
+    m->edtValue->setFocus();
+    m->edtValue->clear();
+    QTest::keyClicks(m->edtValue, QStringLiteral("1x2e3-"));
+    QCOMPARE(m->edtValue->text(), QStringLiteral("12e3-"));
+    QVERIFY(m->UpDown->isHidden());
+    m->btnHelp->click();
+    QVERIFY(!m->UpDown->isHidden());
+    m->btnHelp->click();
+    QVERIFY(m->UpDown->isHidden());
+    const std::uint8_t precision = m->Variable->Precision;
+    m->UpDownClick(false);
+    QCOMPARE(int(m->Variable->Precision), (precision + 255) % 256);
+    m->UpDownClick(true);
+    QCOMPARE(m->Variable->Precision, precision);
+    QCOMPARE(m->RangeText(), QStringLiteral("0 - 100000"));
+  }
+
+  void sorelParametersAreCopiedIntoAnEditableScenarioOnly() {
+    Start();
+    w->actPageGroundwater->trigger();
+    TframeManageItem* frame = ws().ItemFrame(ttGroundwater);
+    frame->SelectItemById(1); // the protected reference scenario
+    ws().btnCopyClick();
+    QCOMPARE(dialogs.Texts.last(), QStringLiteral("You should select a valid scenario first!"));
+    frame->SelectItemById(2);
+    QVERIFY(data->aqrySOREL_meta->Locate(QStringLiteral("region"), QStringLiteral("Mediterranean")));
+    ws().btnCopyClick();
+    QCOMPARE(Query(main, QStringLiteral("SELECT A0 FROM sc_groundwater WHERE id = 2")).toDouble(), 2.5);
+    QCOMPARE(Query(main, QStringLiteral("SELECT A2 FROM sc_groundwater WHERE id = 2")).toDouble(), 0.09);
+    QCOMPARE(Editor("GW_box", "frameINPUT_SC_GW", "A0")->edtValue->text(), QStringLiteral("2.5"));
   }
 
   void editedValuesSurviveClosingTheProgram() {
