@@ -147,6 +147,29 @@ class TestSettings : public QObject {
     QCOMPARE(ReadRaw(file, QStringLiteral("fontsize")), QStringLiteral("11"));
   }
 
+  void aSettingsFolderThatIsAFileTakesNothingAndSaysNothing() {
+    // Works for root too: no permission bit is involved.
+    QTemporaryDir other;
+    qputenv("XDG_CONFIG_HOME", other.path().toUtf8());
+    QFile blocker(other.filePath(QStringLiteral("Zelvan")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.write("not a folder");
+    blocker.close();
+    TPropertiesGUI p;
+    p.SetProgramFolder(programFolder);
+    p.fontsize = 30;
+    p.SaveSettings();
+    QWidget w;
+    p.SaveWindowPosition(w);
+    QVERIFY(QFileInfo(other.filePath(QStringLiteral("Zelvan"))).isFile());
+    QVERIFY(blocker.open(QIODevice::ReadOnly));
+    QCOMPARE(blocker.readAll(), QByteArray("not a folder"));
+    TPropertiesGUI q;
+    q.SetProgramFolder(programFolder);
+    QCOMPARE(q.fontsize, 9);
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+  }
+
   void aMaximisedWindowKeepsItsNormalBounds() {
     TPropertiesGUI p;
     p.SetProgramFolder(programFolder);
