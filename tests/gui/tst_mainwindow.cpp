@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -233,6 +234,30 @@ class TestMainWindow : public QObject {
     QVERIFY(data.aqryVariables->RecordCount() > 100);
     w.actPageHome->trigger();
     QVERIFY(!data.aqryVariables->Active());
+  }
+
+  void escapeMinimisesOnlyFromTheWindowItself() {
+    ReferenceIni();
+    Tdm data;
+    TfrmMain w(data);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    w.edtDatabaseZELVAN->setFocus();
+    QTest::keyClick(w.edtDatabaseZELVAN, Qt::Key_Escape);
+    QVERIFY(!w.isMinimized());
+    w.setFocus();
+    QTest::keyClick(&w, Qt::Key_Escape);
+    QTRY_VERIFY(w.isMinimized());
+  }
+
+  void doubleClickingTheToolbarOpensItsCustomisation() {
+    ReferenceIni();
+    Tdm data;
+    TfrmMain w(data);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseDClick(w.ActionToolBar1, Qt::LeftButton, {}, QPoint(w.ActionToolBar1->width() - 5, 5));
+    QTRY_VERIFY(w.findChild<QDialog*>(QStringLiteral("frmCustomizeToolbar")));
   }
 
   void actionsCarryTheirCaptionsAndShortcuts() {
