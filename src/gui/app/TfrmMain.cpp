@@ -716,8 +716,14 @@ void TfrmMain::BuildPages() {
   help->setObjectName(QStringLiteral("lblHelp"));
   help->setAlignment(Qt::AlignCenter);
   tsHelp->layout()->addWidget(help);
-  for (QWidget* p : {tsResults, tsCompare, tsPesticideList})
+  // Pages whose contents come later say so instead of showing an empty area.
+  for (QWidget* p : {tsResults, tsCompare, tsPesticideList}) {
+    auto* pending = new QLabel(QStringLiteral("* not yet implemented *"), p);
+    pending->setObjectName(QStringLiteral("lblPending_") + p->objectName());
+    pending->setAlignment(Qt::AlignCenter);
+    p->layout()->addWidget(pending);
     static_cast<QVBoxLayout*>(p->layout())->addStretch();
+  }
 
   connect(pcMain, &QStackedWidget::currentChanged, this, [this](int) {
     // Entering and leaving the variable definition page opens and closes its query.
