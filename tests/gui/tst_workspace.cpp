@@ -6,6 +6,7 @@
 #include "data/TManager.h"
 #include "data/Tdm.h"
 #include "workspace/TWorkspace.h"
+#include "workspace/TfrSelectScenario.h"
 #include "workspace/TframeAssessment.h"
 #include "workspace/TframeManageItem.h"
 #include "workspace/TframeVariableData.h"
@@ -387,6 +388,22 @@ class TestWorkspace : public QObject {
     QCOMPARE(Query(main, QStringLiteral("SELECT A0 FROM sc_groundwater WHERE id = 2")).toDouble(), 2.5);
     QCOMPARE(Query(main, QStringLiteral("SELECT A2 FROM sc_groundwater WHERE id = 2")).toDouble(), 0.09);
     QCOMPARE(Editor("GW_box", "frameINPUT_SC_GW", "A0")->edtValue->text(), QStringLiteral("2.5"));
+  }
+
+  void aScenarioChoiceLoadsItsOwnPRA() {
+    Start();
+    TPRA pra(w->Manager().Service->VariableList);
+    TfrSelectScenario choice;
+    choice.Setup(&pra, ttAquatic, data->aqryAQ2);
+    data->aqryAQ2->Open();
+    choice.lkpScen->SetKeyValue(2);
+    QCOMPARE(pra.Aquatic->Scenario->Name, QStringLiteral("Ditch, Mediterranean"));
+    QCOMPARE(pra.AqId, 2);
+    QCOMPARE(pra.Aquatic->Scenario->FindValue("T")->Value, 293.15);
+    QVERIFY(!choice.RefreshLeds()); // no pesticide or application yet
+    QVERIFY(choice.ledSC->Lit());
+    QVERIFY(!choice.ledAP->Lit());
+    QVERIFY(choice.ledAP->toolTip().startsWith(QStringLiteral("Application: ")));
   }
 
   void editedValuesSurviveClosingTheProgram() {
