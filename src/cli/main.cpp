@@ -257,14 +257,7 @@ int Assess(const QStringList& args) {
       return Fail(1, QStringLiteral("unknown PRA \"%1\"").arg(parser.value(QStringLiteral("pra"))));
   } else {
     // As the comparison columns do: the first read-only saved PRA supplies the items.
-    TDataSet* list = loader.ItemList(PRA_ITEM_TYPE);
-    for (int row = 0; row < list->RecordCount(); ++row) {
-      list->MoveTo(row);
-      if (list->AsFloat(QStringLiteral("readonly")) != 0) {
-        loader.SelectPRA(pra, list->AsInteger(QStringLiteral("id")));
-        break;
-      }
-    }
+    loader.SelectPRA(pra, loader.FirstReadOnlyId(PRA_ITEM_TYPE));
   }
   for (const auto& [type, option] : ItemOptions) {
     if (!parser.isSet(QLatin1String(option))) continue;

@@ -50,6 +50,17 @@ bool LocateFirstReadOnly(TDataSet& ds) {
   return false;
 }
 
+} // namespace
+
+int TPRALoader::FirstReadOnlyId(int itemType) const {
+  TDataSet* ds = ItemList(itemType);
+  if (!ds) return 0;
+  if (!ds->Active()) ds->Open();
+  return LocateFirstReadOnly(*ds) ? ds->AsInteger(QStringLiteral("id")) : 0;
+}
+
+namespace {
+
 QString* NameField(TPRA& pra, int topicType) {
   switch (topicType) {
   case ttAquatic:

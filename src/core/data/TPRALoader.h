@@ -21,6 +21,9 @@ class TPRALoader {
   // The id of the item written as "#ID" or by its name (exact, else without
   // regard to case); 0 when there is none.
   int FindItem(int itemType, const QString& nameOrId) const;
+  // The id of the first read-only row of the list (a placeholder or reference
+  // item); 0 when there is none.
+  int FirstReadOnlyId(int itemType) const;
   // Takes the saved PRA's id and the ids of its eight items; false when the
   // PRA does not exist (nothing changed).
   bool SelectPRA(TPRA& pra, int praId) const;

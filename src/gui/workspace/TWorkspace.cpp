@@ -5,6 +5,7 @@
 #include "data/TDataSet.h"
 #include "data/TDialogs.h"
 #include "data/TManager.h"
+#include "data/TPRALoader.h"
 #include "data/Tdm.h"
 #include "workspace/TframeAssessment.h"
 #include "workspace/TframeManageItem.h"
@@ -326,31 +327,25 @@ void TWorkspace::UpdateAssessmentInfo() {
   pra.NTAName = HomeLookup(ttNTA)->currentText();
   pra.GroundwaterName = HomeLookup(ttGroundwater)->currentText();
   pra.DietaryName = HomeLookup(ttDietary)->currentText();
-  const auto show = [](QLineEdit* edit, double v) {
-    if (edit && v != UNDEFINED_VALUE) edit->setText(QLocale().toString(v, 'f', 4));
+  // An undefined concentration leaves the previous text.
+  const auto show = [](QLineEdit* edit, const TTopic& topic, const QString& name) {
+    const TVariableValue* v = topic.FindValue(name);
+    if (edit && v && v->Value != UNDEFINED_VALUE) edit->setText(QLocale().toString(v->Value, 'f', 4));
   };
-  show(edtPECGW_gw, pra.Groundwater->Scenario->FindValue(QStringLiteral("PECGW"))
-                        ? pra.Groundwater->Scenario->FindValue(QStringLiteral("PECGW"))->Value
-                        : UNDEFINED_VALUE);
-  show(edtPECnwater_aq, pra.Aquatic->Scenario->FindValue(QStringLiteral("PECNWATER"))
-                            ? pra.Aquatic->Scenario->FindValue(QStringLiteral("PECNWATER"))->Value
-                            : UNDEFINED_VALUE);
+  show(edtPECGW_gw, *pra.Groundwater->Scenario, QStringLiteral("PECGW"));
+  show(edtPECnwater_aq, *pra.Aquatic->Scenario, QStringLiteral("PECNWATER"));
 }
 
 // ---------------------------------------------------------------- saved PRAs
 
 void TWorkspace::SelectReferenceItems() {
   if (!manager_.IsReady()) return;
-  TDataSet* ds = data_.aqryPRA2;
-  if (!ds->Active()) ds->Open();
-  for (int row = 0; row < ds->RecordCount(); ++row) {
-    ds->MoveTo(row);
-    if (ds->AsFloat(QStringLiteral("readonly")) == 0) continue;
-    for (int t = 0; t < TOPIC_TYPE_COUNT; ++t) {
-      const QString column = TopicTypeToPRAColumn(t);
-      if (ds->HasField(column)) manager_.CurrentPRA->SetTopicId(t, ds->AsInteger(column));
-    }
-    return;
+  TPRA& pra = *manager_.CurrentPRA;
+  const TPRALoader loader(data_);
+  // Only its items: choosing the read-only PRA itself would clear them again.
+  if (loader.SelectPRA(pra, loader.FirstReadOnlyId(PRA_ITEM_TYPE))) {
+    pra.PraId = 0;
+    pra.PRAName.clear();
   }
 }
 

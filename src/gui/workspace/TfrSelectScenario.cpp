@@ -4,6 +4,7 @@
 #include "app/uUtils.h"
 #include "data/TDataSet.h"
 #include "model/TPRA.h"
+#include "workspace/TframeAssessment.h"
 
 #include <QHBoxLayout>
 
@@ -32,20 +33,7 @@ bool TfrSelectScenario::RefreshLeds() {
   if (!PRA) return false;
   TInputDataRec rec;
   PRA->GetInputData(AreaType, rec);
-  const int s = rec.Pesticide.Status;
-  ledAI->SetLit(s != 0, s == 2 ? QColor(255, 255, 0) : QColor(0, 255, 0));
-  ledAP->SetLit(rec.Application.Filled == rec.Application.Total, QColor(0, 255, 0));
-  ledSC->SetLit(rec.Scenario.Filled == rec.Scenario.Total, QColor(0, 255, 0));
-  const auto hint = [](const char* what, const TCountRec& c) {
-    return QStringLiteral("%1: %2 out of %3 complete (%4)\nClick for details")
-        .arg(QLatin1String(what))
-        .arg(c.Filled)
-        .arg(c.Total)
-        .arg(c.Missing);
-  };
-  ledAI->setToolTip(hint("Pesticide", rec.Pesticide));
-  ledAP->setToolTip(hint("Application", rec.Application));
-  ledSC->setToolTip(hint("Scenario", rec.Scenario));
+  TframeAssessment::ShowInputLamps(*ledSC, *ledAP, *ledAI, rec);
   return rec.Status > 0;
 }
 

@@ -163,6 +163,16 @@ TframeAssessment::TframeAssessment(QWidget* parent) : QFrame(parent) {
   layout->addStretch();
 }
 
+void TframeAssessment::ShowInputLamps(TLed& sc, TLed& ap, TLed& ai, const TInputDataRec& rec) {
+  const int s = rec.Pesticide.Status;
+  ai.SetLit(s != 0, s == 2 ? QColor(255, 255, 0) : QColor(0, 255, 0));
+  ai.setToolTip(Shown(CountHint("Pesticide", rec.Pesticide)));
+  ap.SetLit(rec.Application.Filled == rec.Application.Total, QColor(0, 255, 0));
+  ap.setToolTip(Shown(CountHint("Application", rec.Application)));
+  sc.SetLit(rec.Scenario.Filled == rec.Scenario.Total, QColor(0, 255, 0));
+  sc.setToolTip(Shown(CountHint("Scenario", rec.Scenario)));
+}
+
 QWidget* TframeAssessment::BuildHeading(QWidget* parent) {
   auto* heading = new QWidget(parent);
   heading->setObjectName(QStringLiteral("pnlAssessmentHeading"));
@@ -207,13 +217,7 @@ bool TframeAssessment::RefreshPanel() {
   if (!manager_ || !manager_->IsReady()) return false;
   TPRA& pra = *manager_->CurrentPRA;
   pra.GetInputData(AssessmentType, InputData);
-  const int s = InputData.Pesticide.Status;
-  ledAI->SetLit(s != 0, s == 2 ? QColor(255, 255, 0) : QColor(0, 255, 0));
-  ledAI->setToolTip(Shown(CountHint("Pesticide", InputData.Pesticide)));
-  ledAP->SetLit(InputData.Application.Filled == InputData.Application.Total, QColor(0, 255, 0));
-  ledAP->setToolTip(Shown(CountHint("Application", InputData.Application)));
-  ledSC->SetLit(InputData.Scenario.Filled == InputData.Scenario.Total, QColor(0, 255, 0));
-  ledSC->setToolTip(Shown(CountHint("Scenario", InputData.Scenario)));
+  ShowInputLamps(*ledSC, *ledAP, *ledAI, InputData);
 
   SetPicture(btnAssess1, 0, RiskPicture1);
   SetPicture(btnAssess2, 0, RiskPicture2);

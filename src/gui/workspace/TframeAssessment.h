@@ -36,6 +36,10 @@ class TframeAssessment : public QFrame {
   // ETR text: two significant digits, fixed from 10^-3 to below 10^2,
   // otherwise d.dE±xx.
   static QString FormatETR(double value);
+  // The three completeness lamps and their hints: the pesticide lamp by its
+  // list status (green complete, yellow but for optional values), the others
+  // lit when every counted value is filled.
+  static void ShowInputLamps(TLed& sc, TLed& ap, TLed& ai, const TInputDataRec& rec);
   // The column headings, aligned with the panels' parts.
   static QWidget* BuildHeading(QWidget* parent);
 
